@@ -1,0 +1,121 @@
+// Which texts select which row. Payments themselves are checked against the scoring rules in
+// payment_oracle_test.cpp; here a row is named by the texts it shows.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "core/decimal_number.h"
+#include "core/score_lookup.h"
+
+namespace orunika {
+namespace {
+
+using Texts = std::initializer_list<std::u16string_view>;
+
+std::string Quoted(std::u16string_view text) {
+  return testing::PrintToString(std::u16string(text));
+}
+
+void ExpectNothing(std::u16string_view han, Texts fus, Seat seat = Seat::Dealer) {
+  for (std::u16string_view fu : fus) {
+    EXPECT_TRUE(std::holds_alternative<InputRequired>(LookupScore(seat, han, fu)))
+        << "han " << Quoted(han) << " fu " << Quoted(fu) << " should select nothing";
+  }
+}
+
+void ExpectRow(std::u16string_view han, Texts fus, std::u16string_view ron,
+               std::u16string_view tsumo, Seat seat = Seat::Dealer) {
+  for (std::u16string_view fu : fus) {
+    SCOPED_TRACE("han " + Quoted(han) + " fu " + Quoted(fu));
+    const ScoreResult result = LookupScore(seat, han, fu);
+    const auto* row = std::get_if<PaymentRow>(&result);
+    ASSERT_NE(row, nullptr) << "should select a row";
+    EXPECT_EQ(row->RonText(), ron);
+    EXPECT_EQ(row->TsumoText(), tsumo);
+  }
+}
+
+TEST(LookupScore, OnlyThePlainDecimalTextsOneToThirteenAreHanCounts) {
+  for (std::u16string_view han : {u"", u"0", u"14", u"100", u" 3", u"3 ", u"\t3", u"03", u"+3",
+                                  u"3.0", u"３", u"三", u"-1", u"1e1"}) {
+    ExpectNothing(han, {u"30"});
+  }
+  ExpectNothing(std::u16string_view(u"3\0", 2), {u"30"});
+  ExpectRow(u"3", {u"30"}, u"5800", u"2000");
+  ExpectRow(u"10", {u""}, u"24000", u"8000");
+}
+
+TEST(LookupScore, OneToThreeHanNeedTheExactFuText) {
+  ExpectRow(u"1", {u"30"}, u"1500", u"500");
+  ExpectRow(u"2", {u"25"}, u"2400", u"800");
+  ExpectRow(u"3", {u"70"}, u"12000", u"4000");
+  ExpectNothing(u"1", {u"20", u"25"});
+  ExpectNothing(u"3", {u"80", u"110", u"1e3"});
+  ExpectNothing(u"2", {u" 30", u"30 ", u"030", u"30.0", u"3e1", u"+30", u"３０", u"", u"35", u"x"});
+}
+
+TEST(LookupScore, FourHanReadsTheFuAsANumber) {
+  // 20, 25 and 30 count only as those very texts.
+  ExpectRow(u"4", {u"20"}, u"7700", u"2600");
+  ExpectRow(u"4", {u"25"}, u"9600", u"3200");
+  ExpectRow(u"4", {u"30"}, u"11600", u"3900");
+  ExpectNothing(u"4", {u"20.0", u" 20", u"3e1", u"030", u"+25", u"25 "});
+  // Any number from 40 up is a mangan, whether a hand can have that fu or not.
+  ExpectRow(u"4",
+            {u"40", u"70", u"110", u"45", u"40.5", u" 60 ", u"\t60\t", u"1e3", u"4E+1", u"+040",
+             u".5e2", u"40.", u"1e308", u"400000000000000000000000"},
+            u"12000", u"4000");
+  // Other numbers below 40.
+  ExpectNothing(u"4", {u"39", u"35", u"39.9", u"0", u"22", u"-20", u"-40", u"1e-400"});
+  // No number at all, or one too large for a double.
+  ExpectNothing(u"4", {u"",     u"   ",      u"abc",   u"40abc", u"4 0",
+                       u"40,0", u"1,000",    u"0x28",  u"inf",   u"nan",
+                       u"４０", u"\u300040", u"40\n",  u"e40",   u".",
+                       u"-",    u"4e",       u"1e999", u"--40",  std::u16string_view(u"40\0", 3)});
+}
+
+TEST(LookupScore, LimitHandsNeverReadTheFu) {
+  const Texts anyFu{u"", u"abc", u"20.0", u"1e999", u"-5", std::u16string_view(u"\0\xD800", 2)};
+  ExpectRow(u"5", anyFu, u"12000", u"4000");
+  ExpectRow(u"6", anyFu, u"18000", u"6000");
+  ExpectRow(u"7", anyFu, u"18000", u"6000");
+  ExpectRow(u"9", anyFu, u"24000", u"8000");
+  ExpectRow(u"12", anyFu, u"36000", u"12000");
+  ExpectRow(u"13", anyFu, u"48000", u"16000");
+  ExpectRow(u"5", anyFu, u"8000", u"2000.4000", Seat::NonDealer);
+  ExpectRow(u"13", anyFu, u"32000", u"8000.16000", Seat::NonDealer);
+}
+
+TEST(LookupScore, TheSeatChoosesOnlyTheHalfOfTheTable) {
+  for (std::u16string_view han : {u"1", u"2", u"3", u"4", u"5", u"8", u"13", u"x"}) {
+    for (std::u16string_view fu : {u"20", u"40", u"1e3", u"", u"x"}) {
+      const ScoreResult dealer = LookupScore(Seat::Dealer, han, fu);
+      const ScoreResult nonDealer = LookupScore(Seat::NonDealer, han, fu);
+      ASSERT_EQ(dealer.index(), nonDealer.index()) << "the seat never decides whether a row exists";
+      if (const auto* row = std::get_if<PaymentRow>(&dealer)) {
+        const auto& other = std::get<PaymentRow>(nonDealer);
+        EXPECT_EQ(row->seat, Seat::Dealer);
+        EXPECT_EQ(other.seat, Seat::NonDealer);
+        EXPECT_EQ(std::tie(other.hanClass, other.fu), std::tie(row->hanClass, row->fu));
+      }
+    }
+  }
+}
+
+TEST(ReadDecimalNumber, ReadsTheValueOrNothing) {
+  EXPECT_EQ(ReadDecimalNumber(u"-.5e+3"), -500.0);
+  EXPECT_EQ(ReadDecimalNumber(u" \t+12.25 "), 12.25);
+  EXPECT_EQ(ReadDecimalNumber(u"1E2"), 100.0);
+  EXPECT_EQ(ReadDecimalNumber(u"1e309"), std::nullopt);
+  EXPECT_EQ(ReadDecimalNumber(u"-1e309"), std::nullopt);
+  // A pasted page of digits is read whole, not cut off at some buffer's end.
+  std::u16string page(1 << 20, u'0');
+  page.back() = u'7';
+  EXPECT_EQ(ReadDecimalNumber(page), 7.0);
+  page.front() = u'1';
+  EXPECT_EQ(ReadDecimalNumber(page), std::nullopt);
+}
+
+}  // namespace
+}  // namespace orunika
