@@ -1,0 +1,116 @@
+#include "ui/calculator_window.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QRadioButton>
+#include <QString>
+#include <QToolTip>
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "ui/icon.h"
+#include "ui/layout.h"
+#include "ui/look.h"
+
+namespace orunika::ui {
+namespace {
+
+QString ToQString(std::u16string_view text) {
+  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+CalculatorWindow::CalculatorWindow(m& form, QWidget* parent) : QWidget(parent) {
+  setWindowTitle(u"Orunika"_qs);
+  setWindowIcon(GlobeIcon());
+  setFont(CalculatorFont());
+  QToolTip::setPalette(ToolTipPalette());
+
+  auto* seats = new QButtonGroup(this);
+  seats->addButton(createOptionButton(form.g, "g"));
+  seats->addButton(createOptionButton(form.h, "h"));
+  createLabel(form.Label1, "Label1");
+  createTextBox(form.a, "a");
+  createLabel(form.Label2, "Label2");
+  createTextBox(form.b, "b");
+  createLabel(form.e, "e");
+  createLabel(form.c, "c");
+  createLabel(form.f, "f");
+  createLabel(form.d, "d");
+  applyLayout();
+}
+
+// Every edit, typed, deleted or pasted, goes to the model's text box, which raises Change.
+QLineEdit* CalculatorWindow::createTextBox(TextBox& box, const char* name) {
+  auto* edit = new QLineEdit(ToQString(box.Text()), this);
+  edit->setObjectName(QString::fromLatin1(name));
+  edit->setMaxLength(std::numeric_limits<int>::max());  // the boxes limit nothing
+  connect(edit, &QLineEdit::textChanged, this,
+          [&box](const QString& text) { box.SetText(text.toStdU16String()); });
+  return edit;
+}
+
+// A click or an arrow key selects through the model, which clears the partner and raises Click;
+// the model's selection, whoever made it, is what the buttons show.
+QRadioButton* CalculatorWindow::createOptionButton(OptionButton& button, const char* name) {
+  auto* radio = new QRadioButton(ToQString(button.Caption()), this);
+  radio->setObjectName(QString::fromLatin1(name));
+  connect(radio, &QRadioButton::toggled, this, [&button](bool checked) {
+    if (checked) button.SetValue(true);
+  });
+  // The pair is one tab stop, the selected button; the arrow keys move between the two.
+  auto repaint = [radio = QPointer(radio), &button] {
+    if (!radio) return;
+    radio->setChecked(button.Value());
+    radio->setFocusPolicy(button.Value() ? Qt::StrongFocus : Qt::ClickFocus);
+  };
+  button.Repaint.Bind(repaint);
+  repaint();
+  return radio;
+}
+
+QLabel* CalculatorWindow::createLabel(Label& label, const char* name) {
+  auto* text = new QLabel(ToQString(label.Caption()), this);
+  text->setObjectName(QString::fromLatin1(name));
+  text->setTextFormat(Qt::PlainText);
+  label.Repaint.Bind([text = QPointer(text), &label] {
+    if (text) text->setText(ToQString(label.Caption()));
+  });
+  return text;
+}
+
+void CalculatorWindow::applyLayout() {
+  setFixedSize(Pixels(ClientWidth), Pixels(ClientHeight));
+  setPalette(PaletteFor(MenuColour));
+  setAutoFillBackground(true);
+
+  std::vector<const ControlLayout*> tabOrder;
+  for (const ControlLayout& control : Layout) {
+    auto* widget = findChild<QWidget*>(QString::fromLatin1(control.name));
+    widget->setGeometry(PixelRect(control));
+    widget->setPalette(PaletteFor(control.background));
+    widget->setToolTip(ToQString(control.toolTip));
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+      label->setAlignment(control.alignment);
+      label->setAutoFillBackground(true);
+      if (control.border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
+      label->setIndent(0);  // a framed QLabel would indent its text by half an "x"
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+      edit->setAlignment(control.alignment);
+      edit->setFrame(control.border);
+    }
+    if (widget->focusPolicy() != Qt::NoFocus) tabOrder.push_back(&control);
+  }
+
+  std::ranges::sort(tabOrder, {}, &ControlLayout::tabIndex);
+  for (std::size_t i = 1; i < tabOrder.size(); ++i) {
+    setTabOrder(findChild<QWidget*>(QString::fromLatin1(tabOrder[i - 1]->name)),
+                findChild<QWidget*>(QString::fromLatin1(tabOrder[i]->name)));
+  }
+}
+
+}  // namespace orunika::ui

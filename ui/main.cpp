@@ -1,0 +1,15 @@
+#include <QApplication>
+
+#include "form/m.h"
+#include "ui/calculator_window.h"
+#include "ui/start.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(u"Orunika"_qs);
+  QApplication::setApplicationVersion(QString::fromLatin1(ORUNIKA_VERSION));
+  orunika::m form;
+  orunika::ui::CalculatorWindow window(form);
+  orunika::ui::ShowCalculator(form, window);
+  return QApplication::exec();
+}
