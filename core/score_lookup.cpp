@@ -33,9 +33,11 @@ std::span<const PaymentRow> RowsOf(Seat seat, HanClass hanClass) {
     HanClass hanClass;
     auto operator<=>(const Key&) const = default;
   };
-  return std::ranges::equal_range(PaymentTable, Key{seat, hanClass}, {}, [](const PaymentRow& row) {
-    return Key{row.seat, row.hanClass};
-  });
+  const Key wanted{seat, hanClass};
+  const auto keyOf = [](const PaymentRow& row) { return Key{row.seat, row.hanClass}; };
+  // Two searches rather than equal_range, whose subrange clang 14 cannot compile with libstdc++ 12.
+  const auto first = std::ranges::lower_bound(PaymentTable, wanted, {}, keyOf);
+  return {first, std::ranges::upper_bound(first, PaymentTable.end(), wanted, {}, keyOf)};
 }
 
 // The first row, fu ascending, whose fu is exactly the fu text.

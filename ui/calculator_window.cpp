@@ -18,6 +18,10 @@
 namespace orunika::ui {
 namespace {
 
+QString ObjectName(std::string_view name) {
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 QString ToQString(std::u16string_view text) {
   return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
 }
@@ -47,7 +51,7 @@ CalculatorWindow::CalculatorWindow(m& form, QWidget* parent) : QWidget(parent) {
 // Every edit, typed, deleted or pasted, goes to the model's text box, which raises Change.
 QLineEdit* CalculatorWindow::createTextBox(TextBox& box, const char* name) {
   auto* edit = new QLineEdit(ToQString(box.Text()), this);
-  edit->setObjectName(QString::fromLatin1(name));
+  edit->setObjectName(ObjectName(name));
   edit->setMaxLength(std::numeric_limits<int>::max());  // the boxes limit nothing
   connect(edit, &QLineEdit::textChanged, this,
           [&box](const QString& text) { box.SetText(text.toStdU16String()); });
@@ -58,7 +62,7 @@ QLineEdit* CalculatorWindow::createTextBox(TextBox& box, const char* name) {
 // the model's selection, whoever made it, is what the buttons show.
 QRadioButton* CalculatorWindow::createOptionButton(OptionButton& button, const char* name) {
   auto* radio = new QRadioButton(ToQString(button.Caption()), this);
-  radio->setObjectName(QString::fromLatin1(name));
+  radio->setObjectName(ObjectName(name));
   connect(radio, &QRadioButton::toggled, this, [&button](bool checked) {
     if (checked) button.SetValue(true);
   });
@@ -75,7 +79,7 @@ QRadioButton* CalculatorWindow::createOptionButton(OptionButton& button, const c
 
 QLabel* CalculatorWindow::createLabel(Label& label, const char* name) {
   auto* text = new QLabel(ToQString(label.Caption()), this);
-  text->setObjectName(QString::fromLatin1(name));
+  text->setObjectName(ObjectName(name));
   text->setTextFormat(Qt::PlainText);
   label.Repaint.Bind([text = QPointer(text), &label] {
     if (text) text->setText(ToQString(label.Caption()));
@@ -90,7 +94,7 @@ void CalculatorWindow::applyLayout() {
 
   std::vector<const ControlLayout*> tabOrder;
   for (const ControlLayout& control : Layout) {
-    auto* widget = findChild<QWidget*>(QString::fromLatin1(control.name));
+    auto* widget = findChild<QWidget*>(ObjectName(control.name));
     widget->setGeometry(PixelRect(control));
     widget->setPalette(PaletteFor(control.background));
     widget->setToolTip(ToQString(control.toolTip));
@@ -98,6 +102,8 @@ void CalculatorWindow::applyLayout() {
       label->setAlignment(control.alignment);
       label->setAutoFillBackground(true);
       if (control.border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
+      // A screen reader announces the named control by this caption: "ロンアガリ 7700".
+      if (!control.labels.empty()) label->setBuddy(findChild<QWidget*>(ObjectName(control.labels)));
       label->setIndent(0);  // a framed QLabel would indent its text by half an "x"
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
       edit->setAlignment(control.alignment);
@@ -108,8 +114,8 @@ void CalculatorWindow::applyLayout() {
 
   std::ranges::sort(tabOrder, {}, &ControlLayout::tabIndex);
   for (std::size_t i = 1; i < tabOrder.size(); ++i) {
-    setTabOrder(findChild<QWidget*>(QString::fromLatin1(tabOrder[i - 1]->name)),
-                findChild<QWidget*>(QString::fromLatin1(tabOrder[i]->name)));
+    setTabOrder(findChild<QWidget*>(ObjectName(tabOrder[i - 1]->name)),
+                findChild<QWidget*>(ObjectName(tabOrder[i]->name)));
   }
 }
 

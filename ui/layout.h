@@ -34,6 +34,7 @@ struct ControlLayout {
   std::u16string_view toolTip;
   Rgb background;
   bool border;
+  std::string_view labels;  // the control this caption names, for screen readers
 };
 
 inline constexpr int TwipsPerPixel = 15;  // 1440 twips an inch at 96 logical pixels an inch
@@ -48,19 +49,19 @@ inline constexpr Qt::Alignment Middle = Qt::AlignLeft | Qt::AlignVCenter;
 // right, and the bottom caption ends one pixel below the client area, clipped there: the window has
 // always looked that way.
 inline constexpr std::array<ControlLayout, 10> Layout{{
-    // name, left, top, width, height, tab index, alignment, tooltip, background, border
-    {"g", 0, 0, 615, 375, 2, Middle, u"", MenuColour, false},
-    {"Label1", 720, 0, 735, 375, 3, Centred, u"", MenuColour, false},
+    // name, left, top, width, height, tab index, alignment, tooltip, background, border, labels
+    {"g", 0, 0, 615, 375, 2, Middle, u"", MenuColour, false, ""},
+    {"Label1", 720, 0, 735, 375, 3, Centred, u"", MenuColour, false, "a"},
     {"a", 1440, 0, 1815, 345, 0, Middle, u"飜数を入力します。(例:3飜の場合→3)", TitleTextColour,
-     true},
-    {"h", 0, 360, 615, 375, 4, Middle, u"", MenuColour, false},
-    {"Label2", 720, 360, 735, 375, 5, Centred, u"", MenuColour, false},
+     true, ""},
+    {"h", 0, 360, 615, 375, 4, Middle, u"", MenuColour, false, ""},
+    {"Label2", 720, 360, 735, 375, 5, Centred, u"", MenuColour, false, "b"},
     {"b", 1440, 360, 1815, 345, 1, Middle, u"符を入力します。(例:25符(七対子)の場合→25)",
-     TitleTextColour, true},
-    {"e", 0, 720, 1455, 375, 6, Centred, u"", MenuColour, false},
-    {"c", 1440, 720, 1815, 345, 8, Left, u"", ResultGrey, true},
-    {"f", 0, 1080, 1455, 375, 7, Centred, u"", MenuColour, false},
-    {"d", 1440, 1080, 1815, 345, 9, Left, u"表示形式は(子.親)です", ResultGrey, true},
+     TitleTextColour, true, ""},
+    {"e", 0, 720, 1455, 375, 6, Centred, u"", MenuColour, false, "c"},
+    {"c", 1440, 720, 1815, 345, 8, Left, u"", ResultGrey, true, ""},
+    {"f", 0, 1080, 1455, 375, 7, Centred, u"", MenuColour, false, "d"},
+    {"d", 1440, 1080, 1815, 345, 9, Left, u"表示形式は(子.親)です", ResultGrey, true, ""},
 }};
 
 constexpr int Pixels(int twips) {

@@ -2,12 +2,14 @@
 
 #include "form/m.h"
 #include "ui/calculator_window.h"
+#include "ui/japanese.h"
 #include "ui/start.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(u"Orunika"_qs);
   QApplication::setApplicationVersion(QString::fromLatin1(ORUNIKA_VERSION));
+  orunika::ui::UseJapanese(application);
   orunika::m form;
   orunika::ui::CalculatorWindow window(form);
   orunika::ui::ShowCalculator(form, window);

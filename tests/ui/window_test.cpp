@@ -1,8 +1,10 @@
 // The drawn window, driven as a user would: real key and mouse events on the widgets, on the
 // offscreen platform at 96 dots per inch.
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 #include <QRawFont>
 #include <QtTest>
@@ -10,6 +12,7 @@
 
 #include "form/m.h"
 #include "ui/calculator_window.h"
+#include "ui/japanese.h"
 #include "ui/start.h"
 
 namespace orunika::ui {
@@ -17,8 +20,23 @@ namespace {
 
 const QString Required = u"入力が必要"_qs;
 
+// The colour drawn at a logical point, whatever the screen's scale.
 QColor PixelAt(QWidget* widget, QPoint point) {
-  return widget->grab().toImage().pixelColor(point);
+  const QPixmap picture = widget->grab();
+  return picture.toImage().pixelColor((QPointF(point) * picture.devicePixelRatio()).toPoint());
+}
+
+// Where dark text is drawn in a picture of a widget, in logical pixels, inside its frame.
+QRect InkBox(QWidget* widget, const QImage& image) {
+  const auto* frame = qobject_cast<QFrame*>(widget);
+  const QRect inside = (frame ? frame->contentsRect() : image.rect()).adjusted(2, 2, -2, -2);
+  QRect ink;
+  for (int y = inside.top(); y <= inside.bottom(); ++y) {
+    for (int x = inside.left(); x <= inside.right(); ++x) {
+      if (qGray(image.pixel(x, y)) < 96) ink |= QRect(x, y, 1, 1);
+    }
+  }
+  return ink;
 }
 
 }  // namespace
@@ -44,6 +62,7 @@ class WindowTest : public QObject {
   }
 
  private slots:
+  void initTestCase() { UseJapanese(*qApp); }
   void init() {
     form_ = std::make_unique<m>();
     window_ = std::make_unique<CalculatorWindow>(*form_);
@@ -202,6 +221,61 @@ class WindowTest : public QObject {
              qPrintable(resolved.familyName()));
     for (char32_t glyph : {U'親', U'飜', U'符', U'ツ', U'3'})
       QVERIFY(resolved.supportsCharacter(glyph));
+  }
+
+  // Text still in composition is not yet the box's text; only what is committed counts.
+  void anInputMethodChangesTheBoxOnlyWhenItCommits() {
+    auto* han = control<QLineEdit>("a");
+    auto compose = [han](const QString& preedit, const QString& commit) {
+      QInputMethodEvent event(preedit, {});
+      event.setCommitString(commit);
+      QApplication::sendEvent(han, &event);
+    };
+    typeInto("b", u"30"_qs);
+    compose(u"１"_qs, {});
+    QCOMPARE(han->text(), QString());
+    QCOMPARE(form_->a.Text(), u"");
+    compose({}, u"３"_qs);
+    QCOMPARE(shown("c"), Required);
+    han->clear();
+    compose(u"1"_qs, {});
+    compose({}, u"1"_qs);
+    QCOMPARE(shown("c"), u"1500"_qs);
+  }
+
+  void qtsOwnTextsAreJapanese() {
+    std::unique_ptr<QMenu> menu(control<QLineEdit>("a")->createStandardContextMenu());
+    QStringList texts;
+    for (QAction* action : menu->actions()) {
+      if (!action->isSeparator()) texts << action->text();
+    }
+    QVERIFY2(texts.size() >= 5, qPrintable(texts.join(u' ')));
+    for (const QString& text : texts) {
+      QVERIFY2(std::ranges::any_of(text, [](QChar c) { return c.unicode() >= 0x3000; }),
+               qPrintable(text));
+    }
+  }
+
+  // On a high-DPI screen the window keeps its logical size (above) and draws every text where it
+  // would be drawn at scale 1, no more clipped.
+  void textIsDrawnAsAtScaleOne() {
+    typeInto("a", u"13"_qs);
+    typeInto("b", u"1300.2600"_qs);
+    control<QRadioButton>("h")->click();
+    control<QRadioButton>("h")->setFocus();  // no blinking text cursor in either picture
+    for (QWidget* widget : window_->findChildren<QWidget*>()) {
+      QImage atOne(widget->size(), QImage::Format_RGB32);
+      atOne.fill(Qt::white);
+      widget->render(&atOne);
+      const QImage onScreen = widget->grab().toImage().scaled(widget->size(), Qt::IgnoreAspectRatio,
+                                                              Qt::SmoothTransformation);
+      const QRect expected = InkBox(widget, atOne), drawn = InkBox(widget, onScreen);
+      QVERIFY2(!expected.isEmpty(), qPrintable(widget->objectName()));
+      for (auto edge : {&QRect::left, &QRect::top, &QRect::right, &QRect::bottom}) {
+        QVERIFY2(std::abs((drawn.*edge)() - (expected.*edge)()) <= 2,
+                 qPrintable(widget->objectName()));
+      }
+    }
   }
 
   void theIconIsAGlobeInTwoSizes() {

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """The built program on a real X server, used as a person would: keys typed and a mouse click sent
-as X events by xdotool, and what the window shows read back through AT-SPI, the interface screen
-readers use. Keeps a screenshot of the window as it was at the end.
+as X events by xdotool, and everything read back through AT-SPI, as a screen reader reads it: each
+control by its role and the caption that labels it, and every change of a result as an event.
+Keeps a screenshot of the window.
 
 Usage: x11_smoke_test.py PROGRAM SCREENSHOT.png, under dbus-run-session and xvfb-run."""
 import os
@@ -10,6 +11,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 REQUIRED = "入力が必要"
 
@@ -19,15 +21,17 @@ def xdotool(*args):
                           text=True, timeout=20).stdout
 
 
+def check(what, seen, expected):
+    if seen != expected:
+        sys.exit(f"FAIL: {what}: expected {expected!r}, saw {seen!r}")
+
+
 def wait_for(what, read, expected, timeout=10.0):
     deadline = time.monotonic() + timeout
-    while True:
-        seen = read()
-        if seen == expected:
-            return
-        if time.monotonic() > deadline:
-            sys.exit(f"FAIL: {what}: expected {expected!r}, saw {seen!r}")
-        time.sleep(0.05)
+    while read() != expected and time.monotonic() < deadline:
+        GLib.MainContext.default().iteration(False)  # deliver AT-SPI events meanwhile
+        time.sleep(0.02)
+    check(what, read(), expected)
 
 
 def accessible_tree(node):
@@ -46,27 +50,16 @@ def find_application(name):
     sys.exit(f"FAIL: no accessible application named {name}")
 
 
-class Window:
-    """The calculator as AT-SPI shows it; result fields are found by where they stand."""
+def labelled_by(node):
+    return [relation.getTarget(0).name for relation in node.getRelationSet()
+            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY]
 
-    def __init__(self, app):
-        self.nodes = list(accessible_tree(app))
 
-    def _at(self, role, x, y):
-        for node in self.nodes:
-            if node.getRole() == role:
-                extents = node.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
-                if (extents.x, extents.y) == (x, y):
-                    return node
-        sys.exit(f"FAIL: nothing of role {role} at ({x}, {y})")
-
-    def results(self):
-        return (self._at(pyatspi.ROLE_LABEL, 96, 48).name, self._at(pyatspi.ROLE_LABEL, 96, 72).name)
-
-    def seat(self):
-        checked = [node.name for node in self.nodes if node.getRole() == pyatspi.ROLE_RADIO_BUTTON
-                   and node.getState().contains(pyatspi.STATE_CHECKED)]
-        return checked
+def find(nodes, role, caption):
+    """The control of that role that a screen reader announces by that caption."""
+    found = [node for node in nodes if node.getRole() == role and labelled_by(node) == [caption]]
+    check(f"controls of role {role} labelled {caption}", len(found), 1)
+    return found[0]
 
 
 def main():
@@ -75,31 +68,41 @@ def main():
     calculator = subprocess.Popen([program], env=env)
     try:
         window_id = xdotool("search", "--sync", "--onlyvisible", "--name", "^Orunika$").split()[0]
-        geometry = xdotool("getwindowgeometry", window_id)
-        if "218x96" not in geometry:
-            sys.exit(f"FAIL: window geometry {geometry!r}")
+        check("window size", "218x96" in xdotool("getwindowgeometry", window_id), True)
         xdotool("windowfocus", "--sync", window_id)
-        window = Window(find_application("orunika"))
+        nodes = list(accessible_tree(find_application("orunika")))
 
-        wait_for("start-up results", window.results, (REQUIRED, REQUIRED))
-        wait_for("start-up seat", window.seat, ["親"])
+        check("han box", find(nodes, pyatspi.ROLE_TEXT, "飜数").name, "飜数")
+        check("fu box", find(nodes, pyatspi.ROLE_TEXT, "符").name, "符")
+        ron, tsumo = (find(nodes, pyatspi.ROLE_LABEL, caption) for caption in ("ロンアガリ", "ツモアガリ"))
+        check("tsumo description", tsumo.description, "表示形式は(子.親)です")
+        seats = {node.name: node for node in nodes if node.getRole() == pyatspi.ROLE_RADIO_BUTTON}
+        selected = lambda: sorted(name for name, node in seats.items()
+                                  if node.getState().contains(pyatspi.STATE_CHECKED))
+        results = lambda: (ron.name, tsumo.name)
+        check("seats", sorted(seats), ["子", "親"])
+        wait_for("start-up seat", selected, ["親"])
+        wait_for("start-up results", results, (REQUIRED, REQUIRED))
+
+        announced = []
+        listener = lambda event: announced.append((event.source.name, event.source == ron))
+        pyatspi.Registry.registerEventListener(listener, "object:property-change:accessible-name")
 
         xdotool("type", "--delay", 30, "3")
         xdotool("key", "Tab")
-        xdotool("type", "--delay", 30, "4")
-        wait_for("han 3, fu 4", window.results, (REQUIRED, REQUIRED))
-        xdotool("type", "--delay", 30, "0")
-        wait_for("親, han 3, fu 40", window.results, ("7700", "2600"))
-
+        xdotool("type", "--delay", 30, "40")
+        wait_for("親, han 3, fu 40", results, ("7700", "2600"))
         xdotool("mousemove", "--window", window_id, 12, 36, "click", 1)  # on 子
-        wait_for("子 selected", window.seat, ["子"])
-        wait_for("子, han 3, fu 40", window.results, ("5200", "1300.2600"))
-
+        wait_for("子 selected", selected, ["子"])
+        wait_for("子, han 3, fu 40", results, ("5200", "1300.2600"))
         subprocess.run(["import", "-window", window_id, screenshot], check=True, timeout=20)
-
         xdotool("mousemove", "--window", window_id, 200, 36, "click", 1)  # after the fu
-        xdotool("key", "BackSpace", "BackSpace")
-        wait_for("empty fu", window.results, (REQUIRED, REQUIRED))
+        xdotool("key", "BackSpace")
+        wait_for("fu 4", results, (REQUIRED, REQUIRED))
+
+        wait_for("every change of a result announced", lambda: announced, [
+            ("7700", True), ("2600", False), ("5200", True), ("1300.2600", False),
+            (REQUIRED, True), (REQUIRED, False)])
         print(f"the real window answered keys and clicks; screenshot in {screenshot}")
     finally:
         calculator.terminate()
