@@ -1,5 +1,5 @@
 // The drawn window, driven as a user would: real key and mouse events on the widgets, on the
-// offscreen platform at 96 dots per inch.
+// offscreen platform at 96 dots per inch, and at every scale factor CTest runs it with.
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QRawFont>
 #include <QtTest>
+#include <fstream>
 #include <memory>
 
 #include "form/m.h"
@@ -26,7 +27,7 @@ QColor PixelAt(QWidget* widget, QPoint point) {
   return picture.toImage().pixelColor((QPointF(point) * picture.devicePixelRatio()).toPoint());
 }
 
-// Where dark text is drawn in a picture of a widget, in logical pixels, inside its frame.
+// Where dark text is drawn in a picture of a widget, in logical pixels, well inside its frame.
 QRect InkBox(QWidget* widget, const QImage& image) {
   const auto* frame = qobject_cast<QFrame*>(widget);
   const QRect inside = (frame ? frame->contentsRect() : image.rect()).adjusted(2, 2, -2, -2);
@@ -39,26 +40,35 @@ QRect InkBox(QWidget* widget, const QImage& image) {
   return ink;
 }
 
+long ResidentKiB() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.starts_with("VmRSS:")) return std::stol(line.substr(6));
+  }
+  return 0;
+}
+
 }  // namespace
 
 class WindowTest : public QObject {
   Q_OBJECT
 
- private:
   std::unique_ptr<m> form_;
   std::unique_ptr<CalculatorWindow> window_;
 
-  template <typename Widget>
+  template <typename Widget = QWidget>
   Widget* control(const char* name) {
     auto* widget = window_->findChild<Widget*>(QString::fromLatin1(name));
     if (!widget) qFatal("no control %s", name);
     return widget;
   }
   QString shown(const char* name) { return control<QLabel>(name)->text(); }
-
-  // Each key goes through the focused widget, as on a keyboard.
   void typeInto(const char* box, const QString& keys) {
     QTest::keyClicks(control<QLineEdit>(box), keys);
+  }
+  void compareResults(const QString& ron, const QString& tsumo) {
+    QCOMPARE(shown("c"), ron);
+    QCOMPARE(shown("d"), tsumo);
   }
 
  private slots:
@@ -75,126 +85,110 @@ class WindowTest : public QObject {
   }
 
   void everyControlStandsOnItsPixels_data() {
-    QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("pixels");
-    QTest::newRow("g") << u"g"_qs << QRect(0, 0, 41, 25);
-    QTest::newRow("Label1") << u"Label1"_qs << QRect(48, 0, 49, 25);
-    QTest::newRow("a") << u"a"_qs << QRect(96, 0, 121, 23);
-    QTest::newRow("h") << u"h"_qs << QRect(0, 24, 41, 25);
-    QTest::newRow("Label2") << u"Label2"_qs << QRect(48, 24, 49, 25);
-    QTest::newRow("b") << u"b"_qs << QRect(96, 24, 121, 23);
-    QTest::newRow("e") << u"e"_qs << QRect(0, 48, 97, 25);
-    QTest::newRow("c") << u"c"_qs << QRect(96, 48, 121, 23);
-    QTest::newRow("f") << u"f"_qs << QRect(0, 72, 97, 25);
-    QTest::newRow("d") << u"d"_qs << QRect(96, 72, 121, 23);
+    QTest::newRow("g") << QRect(0, 0, 41, 25);
+    QTest::newRow("Label1") << QRect(48, 0, 49, 25);
+    QTest::newRow("a") << QRect(96, 0, 121, 23);
+    QTest::newRow("h") << QRect(0, 24, 41, 25);
+    QTest::newRow("Label2") << QRect(48, 24, 49, 25);
+    QTest::newRow("b") << QRect(96, 24, 121, 23);
+    QTest::newRow("e") << QRect(0, 48, 97, 25);
+    QTest::newRow("c") << QRect(96, 48, 121, 23);
+    QTest::newRow("f") << QRect(0, 72, 97, 25);
+    QTest::newRow("d") << QRect(96, 72, 121, 23);
   }
   void everyControlStandsOnItsPixels() {
-    QFETCH(QString, name);
     QFETCH(QRect, pixels);
-    QCOMPARE(window_->findChild<QWidget*>(name)->geometry(), pixels);
-    QCOMPARE(window_->size(), QSize(218, 96));
-    QCOMPARE(window_->minimumSize(), window_->maximumSize());
+    QCOMPARE(control(QTest::currentDataTag())->geometry(), pixels);
   }
 
   void startsWithTheDealerSelectedBothFieldsAskingAndTheKeyboardInTheHanBox() {
     QCOMPARE(window_->windowTitle(), u"Orunika"_qs);
-    QVERIFY(control<QRadioButton>("g")->isChecked());
-    QVERIFY(!control<QRadioButton>("h")->isChecked());
-    QCOMPARE(shown("c"), Required);
-    QCOMPARE(shown("d"), Required);
-    QCOMPARE(QApplication::focusWidget(), control<QLineEdit>("a"));
-    QVERIFY(control<QLineEdit>("a")->text().isEmpty());
-    for (auto [name, caption] : {std::pair{"Label1", u"飜数"},
-                                 {"Label2", u"符"},
-                                 {"e", u"ロンアガリ"},
-                                 {"f", u"ツモアガリ"}}) {
-      QCOMPARE(shown(name), QString::fromUtf16(caption));
-    }
+    QCOMPARE(window_->size(), QSize(218, 96));
+    QCOMPARE(window_->minimumSize(), window_->maximumSize());
+    QVERIFY(control<QRadioButton>("g")->isChecked() && !control<QRadioButton>("h")->isChecked());
+    compareResults(Required, Required);
+    QCOMPARE(QApplication::focusWidget(), control("a"));
+    const char16_t* captions[] = {u"飜数", u"符", u"ロンアガリ", u"ツモアガリ"};
+    const char* labels[] = {"Label1", "Label2", "e", "f"};
+    for (int i = 0; i < 4; ++i) QCOMPARE(shown(labels[i]), QString::fromUtf16(captions[i]));
   }
 
-  void typedKeysShowWhatTheFormShows() {
+  void everyKeyAndClickShowsWhatTheFormShows() {
     typeInto("a", u"3"_qs);
     typeInto("b", u"4"_qs);
-    QCOMPARE(shown("c"), Required);
+    compareResults(Required, Required);
     typeInto("b", u"0"_qs);
-    QCOMPARE(shown("c"), u"7700"_qs);
-    QCOMPARE(shown("d"), u"2600"_qs);
-    QTest::mouseClick(control<QRadioButton>("h"), Qt::LeftButton);
-    QCOMPARE(shown("c"), u"5200"_qs);
-    QCOMPARE(shown("d"), u"1300.2600"_qs);
+    compareResults(u"7700"_qs, u"2600"_qs);
+    QTest::mouseClick(control("h"), Qt::LeftButton);
+    compareResults(u"5200"_qs, u"1300.2600"_qs);
     QVERIFY(!control<QRadioButton>("g")->isChecked());
     typeInto("b", u"x"_qs);
-    QCOMPARE(shown("d"), Required);
-    QTest::keyClick(control<QLineEdit>("b"), Qt::Key_Backspace);
-    QCOMPARE(shown("d"), u"1300.2600"_qs);
-    typeInto("a", u"0"_qs);  // 30 han is no han count
-    QCOMPARE(shown("c"), Required);
+    compareResults(Required, Required);
+    QTest::keyClick(control("b"), Qt::Key_Backspace);
+    compareResults(u"5200"_qs, u"1300.2600"_qs);
   }
 
-  void aLimitHandStaysWhenTheFuIsEmptied() {
-    typeInto("b", u"3"_qs);
-    typeInto("a", u"5"_qs);
-    QCOMPARE(shown("c"), u"12000"_qs);
-    QTest::keyClick(control<QLineEdit>("b"), Qt::Key_Backspace);
-    QCOMPARE(shown("c"), u"12000"_qs);
-    QCOMPARE(shown("d"), u"4000"_qs);
-  }
-
-  void theTextBoxesLimitNothing() {
-    const QString page = QString(100000, u'0') + u"45"_qs;
-    control<QLineEdit>("b")->insert(page);
+  // A pasted page is read whole, at the speed of the form, and undo does not keep every paste.
+  void pastedPagesAreReadWholeAndLeaveMemoryBounded() {
     typeInto("a", u"4"_qs);
-    QCOMPARE(control<QLineEdit>("b")->text().size(), page.size());
-    QCOMPARE(shown("c"), u"12000"_qs);
+    const QString page = QString((1 << 20) - 2, u'0') + u"45"_qs;
+    auto* fu = control<QLineEdit>("b");
+    long firstPaste = 0;
+    for (int paste = 0; paste < 6; ++paste) {
+      fu->selectAll();
+      fu->insert(page);
+      QCoreApplication::processEvents();
+      if (paste == 0) firstPaste = ResidentKiB();
+    }
+    QCOMPARE(fu->text(), page);
+    compareResults(u"12000"_qs, u"4000"_qs);
+#ifndef __SANITIZE_ADDRESS__  // AddressSanitizer holds on to freed memory on purpose
+    QVERIFY2(ResidentKiB() - firstPaste < 48 * 1024, qPrintable(QString::number(ResidentKiB())));
+#endif
+    QElapsedTimer update;
+    update.start();
+    form_->b.SetText(std::u16string(1 << 20, u'9'));  // too large for a double
+    QVERIFY2(update.elapsed() < 50, qPrintable(QString::number(update.elapsed())));
+    compareResults(Required, Required);
   }
 
-  void tabVisitsHanFuAndTheSelectedSeat() {
+  void tabVisitsHanFuAndTheSelectedSeatOnly() {
     for (const char* seat : {"g", "h"}) {
       control<QRadioButton>(seat)->click();
-      control<QLineEdit>("a")->setFocus();
+      control("a")->setFocus();
       for (const char* next : {"b", seat, "a"}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
+        QCOMPARE(QApplication::focusWidget(), control(next));
       }
     }
-  }
-
-  void arrowKeysMoveTheSeatAndRecompute() {
-    typeInto("a", u"13"_qs);
-    control<QRadioButton>("g")->setFocus();
-    QTest::keyClick(control<QRadioButton>("g"), Qt::Key_Down);
-    QVERIFY(control<QRadioButton>("h")->isChecked());
-    QCOMPARE(shown("c"), u"32000"_qs);
-    QTest::keyClick(control<QRadioButton>("h"), Qt::Key_Up);
-    QVERIFY(control<QRadioButton>("g")->isChecked());
-    QCOMPARE(shown("c"), u"48000"_qs);
-  }
-
-  void tooltipsExplainTheInputsAndTheTsumoForm() {
-    QCOMPARE(control<QLineEdit>("a")->toolTip(), u"飜数を入力します。(例:3飜の場合→3)"_qs);
-    QCOMPARE(control<QLineEdit>("b")->toolTip(), u"符を入力します。(例:25符(七対子)の場合→25)"_qs);
-    QCOMPARE(control<QLabel>("d")->toolTip(), u"表示形式は(子.親)です"_qs);
-    QVERIFY(control<QLabel>("c")->toolTip().isEmpty());
-  }
-
-  void labelsNeverTakeTheFocus() {
     for (QLabel* label : window_->findChildren<QLabel*>())
       QCOMPARE(label->focusPolicy(), Qt::NoFocus);
   }
 
-  // Read off the drawn pixels, so that neither a style nor a desktop theme can change them unseen.
-  void coloursAndBordersAreTheClassicOnes() {
-    QCOMPARE(PixelAt(window_.get(), {45, 90}), QColor(212, 208, 200));
-    QCOMPARE(PixelAt(control<QLabel>("c"), {115, 12}), QColor(224, 224, 224));
-    QCOMPARE(PixelAt(control<QLabel>("d"), {0, 10}), QColor(0, 0, 0));  // the single-line border
-    QCOMPARE(PixelAt(control<QLineEdit>("a"), {110, 12}), QColor(255, 255, 255));
-    for (const char* name : {"c", "d", "e", "Label1"}) {
-      QCOMPARE(control<QLabel>(name)->palette().color(QPalette::WindowText), QColor(Qt::black));
-    }
-    QCOMPARE(control<QLineEdit>("a")->palette().color(QPalette::Text), QColor(Qt::black));
+  void arrowKeysMoveTheSeatAndRecompute() {
+    typeInto("a", u"13"_qs);
+    control("g")->setFocus();
+    QTest::keyClick(control("g"), Qt::Key_Down);
+    QVERIFY(control<QRadioButton>("h")->isChecked());
+    compareResults(u"32000"_qs, u"8000.16000"_qs);
+    QTest::keyClick(control("h"), Qt::Key_Up);
+    compareResults(u"48000"_qs, u"16000"_qs);
   }
 
-  void aDarkDesktopThemeLeavesEveryTextBlackOnLight() {
+  void tooltipsExplainTheInputsAndTheTsumoForm() {
+    QCOMPARE(control("a")->toolTip(), u"飜数を入力します。(例:3飜の場合→3)"_qs);
+    QCOMPARE(control("b")->toolTip(), u"符を入力します。(例:25符(七対子)の場合→25)"_qs);
+    QCOMPARE(control("d")->toolTip(), u"表示形式は(子.親)です"_qs);
+    QVERIFY(control("c")->toolTip().isEmpty());
+  }
+
+  // Read off the drawn pixels, so that neither a style nor a desktop theme can change them unseen.
+  void coloursAndBordersAreTheClassicOnesWhateverTheTheme() {
+    QCOMPARE(PixelAt(window_.get(), {45, 90}), QColor(212, 208, 200));
+    QCOMPARE(PixelAt(control("c"), {115, 12}), QColor(224, 224, 224));
+    QCOMPARE(PixelAt(control("d"), {0, 10}), QColor(Qt::black));  // the single-line border
+    QCOMPARE(PixelAt(control("a"), {110, 12}), QColor(Qt::white));
     QPalette dark;
     for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
       dark.setColor(role, Qt::black);
@@ -217,84 +211,75 @@ class WindowTest : public QObject {
       QCOMPARE(widget->font().weight(), QFont::Normal);
     }
     const QRawFont resolved = QRawFont::fromFont(window_->font());
-    QVERIFY2(resolved.familyName().contains(u"Gothic"_qs, Qt::CaseInsensitive),
-             qPrintable(resolved.familyName()));
+    QVERIFY2(resolved.familyName().contains(u"Gothic"_qs), qPrintable(resolved.familyName()));
     for (char32_t glyph : {U'親', U'飜', U'符', U'ツ', U'3'})
       QVERIFY(resolved.supportsCharacter(glyph));
   }
 
+  void theIconIsABlueAndGreenGlobeInTwoSizes() {
+    const QList<QSize> sizes = window_->windowIcon().availableSizes();
+    QVERIFY(sizes.contains(QSize(32, 32)) && sizes.contains(QSize(16, 16)));
+    const QImage globe = window_->windowIcon().pixmap(32, 32).toImage();
+    int blue = 0, green = 0;
+    for (int y = 0; y < 32; ++y) {
+      for (int x = 0; x < 32; ++x) {
+        const QColor c = globe.pixelColor(x, y);
+        blue += c.alpha() > 0 && c.blue() > c.red() + 40 && c.blue() > c.green();
+        green += c.alpha() > 0 && c.green() > c.red() + 40 && c.green() > c.blue();
+      }
+    }
+    QVERIFY2(blue > 100 && green > 50, qPrintable(u"%1 blue, %2 green"_qs.arg(blue).arg(green)));
+  }
+
   // Text still in composition is not yet the box's text; only what is committed counts.
   void anInputMethodChangesTheBoxOnlyWhenItCommits() {
-    auto* han = control<QLineEdit>("a");
-    auto compose = [han](const QString& preedit, const QString& commit) {
+    auto compose = [han = control("a")](const QString& preedit, const QString& commit) {
       QInputMethodEvent event(preedit, {});
       event.setCommitString(commit);
       QApplication::sendEvent(han, &event);
     };
     typeInto("b", u"30"_qs);
     compose(u"１"_qs, {});
-    QCOMPARE(han->text(), QString());
     QCOMPARE(form_->a.Text(), u"");
     compose({}, u"３"_qs);
-    QCOMPARE(shown("c"), Required);
-    han->clear();
+    compareResults(Required, Required);
+    control<QLineEdit>("a")->clear();
     compose(u"1"_qs, {});
     compose({}, u"1"_qs);
-    QCOMPARE(shown("c"), u"1500"_qs);
+    compareResults(u"1500"_qs, u"500"_qs);
   }
 
   void qtsOwnTextsAreJapanese() {
     std::unique_ptr<QMenu> menu(control<QLineEdit>("a")->createStandardContextMenu());
-    QStringList texts;
+    int texts = 0;
     for (QAction* action : menu->actions()) {
-      if (!action->isSeparator()) texts << action->text();
+      if (action->isSeparator()) continue;
+      ++texts;
+      QVERIFY2(std::ranges::any_of(action->text(), [](QChar c) { return c.unicode() >= 0x3000; }),
+               qPrintable(action->text()));
     }
-    QVERIFY2(texts.size() >= 5, qPrintable(texts.join(u' ')));
-    for (const QString& text : texts) {
-      QVERIFY2(std::ranges::any_of(text, [](QChar c) { return c.unicode() >= 0x3000; }),
-               qPrintable(text));
-    }
+    QVERIFY(texts >= 5);
   }
 
-  // On a high-DPI screen the window keeps its logical size (above) and draws every text where it
-  // would be drawn at scale 1, no more clipped.
+  // On a high-DPI screen the window keeps its logical layout (above) and draws every text where
+  // it would be drawn at scale 1, no more clipped.
   void textIsDrawnAsAtScaleOne() {
     typeInto("a", u"13"_qs);
     typeInto("b", u"1300.2600"_qs);
     control<QRadioButton>("h")->click();
-    control<QRadioButton>("h")->setFocus();  // no blinking text cursor in either picture
+    control("h")->setFocus();  // no blinking text cursor in either picture
     for (QWidget* widget : window_->findChildren<QWidget*>()) {
       QImage atOne(widget->size(), QImage::Format_RGB32);
       atOne.fill(Qt::white);
       widget->render(&atOne);
-      const QImage onScreen = widget->grab().toImage().scaled(widget->size(), Qt::IgnoreAspectRatio,
-                                                              Qt::SmoothTransformation);
-      const QRect expected = InkBox(widget, atOne), drawn = InkBox(widget, onScreen);
+      const QImage drawn = widget->grab().toImage().scaled(widget->size(), Qt::IgnoreAspectRatio,
+                                                           Qt::SmoothTransformation);
+      const QRect expected = InkBox(widget, atOne), seen = InkBox(widget, drawn);
       QVERIFY2(!expected.isEmpty(), qPrintable(widget->objectName()));
-      for (auto edge : {&QRect::left, &QRect::top, &QRect::right, &QRect::bottom}) {
-        QVERIFY2(std::abs((drawn.*edge)() - (expected.*edge)()) <= 2,
+      for (auto edge : {&QRect::left, &QRect::top, &QRect::right, &QRect::bottom})
+        QVERIFY2(std::abs((seen.*edge)() - (expected.*edge)()) <= 2,
                  qPrintable(widget->objectName()));
-      }
     }
-  }
-
-  void theIconIsAGlobeInTwoSizes() {
-    const QList<QSize> sizes = window_->windowIcon().availableSizes();
-    QVERIFY(sizes.contains(QSize(32, 32)));
-    QVERIFY(sizes.contains(QSize(16, 16)));
-    // Blue oceans and green land, not an empty or broken picture.
-    const QImage globe = window_->windowIcon().pixmap(32, 32).toImage();
-    int blue = 0, green = 0;
-    for (int y = 0; y < 32; ++y) {
-      for (int x = 0; x < 32; ++x) {
-        const QColor pixel = globe.pixelColor(x, y);
-        blue +=
-            pixel.alpha() > 0 && pixel.blue() > pixel.red() + 40 && pixel.blue() > pixel.green();
-        green +=
-            pixel.alpha() > 0 && pixel.green() > pixel.red() + 40 && pixel.green() > pixel.blue();
-      }
-    }
-    QVERIFY2(blue > 100 && green > 50, qPrintable(u"%1 blue, %2 green"_qs.arg(blue).arg(green)));
   }
 };
 
