@@ -87,22 +87,6 @@ TEST(LookupScore, LimitHandsNeverReadTheFu) {
   ExpectRow(u"13", anyFu, u"32000", u"8000.16000", Seat::NonDealer);
 }
 
-TEST(LookupScore, TheSeatChoosesOnlyTheHalfOfTheTable) {
-  for (std::u16string_view han : {u"1", u"2", u"3", u"4", u"5", u"8", u"13", u"x"}) {
-    for (std::u16string_view fu : {u"20", u"40", u"1e3", u"", u"x"}) {
-      const ScoreResult dealer = LookupScore(Seat::Dealer, han, fu);
-      const ScoreResult nonDealer = LookupScore(Seat::NonDealer, han, fu);
-      ASSERT_EQ(dealer.index(), nonDealer.index()) << "the seat never decides whether a row exists";
-      if (const auto* row = std::get_if<PaymentRow>(&dealer)) {
-        const auto& other = std::get<PaymentRow>(nonDealer);
-        EXPECT_EQ(row->seat, Seat::Dealer);
-        EXPECT_EQ(other.seat, Seat::NonDealer);
-        EXPECT_EQ(std::tie(other.hanClass, other.fu), std::tie(row->hanClass, row->fu));
-      }
-    }
-  }
-}
-
 TEST(ReadDecimalNumber, ReadsTheValueOrNothing) {
   EXPECT_EQ(ReadDecimalNumber(u"-.5e+3"), -500.0);
   EXPECT_EQ(ReadDecimalNumber(u" \t+12.25 "), 12.25);

@@ -11,115 +11,78 @@ namespace {
 
 constexpr std::u16string_view Required = u"入力が必要";
 
-// One key typed at the end of a text box, as the user's keyboard would.
-void TypeKey(TextBox& box, char16_t key) {
-  box.SetText(box.Text() + key);
-}
-void Backspace(TextBox& box) {
-  box.SetText(box.Text().substr(0, box.Text().size() - 1));
+TEST(Form, StartsWith親SelectedAndBothFieldsAskingForInput) {
+  m form;
+  EXPECT_FALSE(form.g.Value() || form.h.Value());
+  form.Load.Raise();
+  EXPECT_TRUE(form.g.Value());
+  EXPECT_FALSE(form.h.Value());
+  EXPECT_EQ(form.c.Caption(), Required);
+  EXPECT_EQ(form.d.Caption(), Required);
+  EXPECT_EQ(form.e.Caption() + form.f.Caption() + form.Label1.Caption() + form.Label2.Caption() +
+                form.g.Caption() + form.h.Caption(),
+            u"ロンアガリツモアガリ飜数符親子");
 }
 
-struct Shown {
+// One user action and what both fields show after it: a key typed at the end of `a` or `b`
+// ('\b' deletes the last character), or a click on `g` or `h`.
+struct Step {
+  char control;
+  char16_t key;
   std::u16string_view ron;
   std::u16string_view tsumo;
 };
 
-void ExpectShown(const m& form, Shown shown) {
-  EXPECT_EQ(form.c.Caption(), shown.ron);
-  EXPECT_EQ(form.d.Caption(), shown.tsumo);
-}
-
-class FormTest : public testing::Test {
- protected:
-  FormTest() { form.Load.Raise(); }
+void Play(std::initializer_list<Step> steps) {
   m form;
-};
-
-TEST(Form, StartsWith親SelectedAndBothFieldsAskingForInput) {
-  m form;
-  EXPECT_FALSE(form.g.Value());
-  EXPECT_FALSE(form.h.Value());
-  EXPECT_EQ(form.c.Caption(), u"");
   form.Load.Raise();
-  EXPECT_TRUE(form.g.Value());
-  EXPECT_FALSE(form.h.Value());
-  EXPECT_EQ(form.a.Text(), u"");
-  EXPECT_EQ(form.b.Text(), u"");
-  ExpectShown(form, {Required, Required});
-  for (auto [label, caption] : {std::pair{&form.e, u"ロンアガリ"},
-                                {&form.f, u"ツモアガリ"},
-                                {&form.Label1, u"飜数"},
-                                {&form.Label2, u"符"}}) {
-    EXPECT_EQ(label->Caption(), caption);
-  }
-  EXPECT_EQ(form.g.Caption(), u"親");
-  EXPECT_EQ(form.h.Caption(), u"子");
-}
-
-TEST_F(FormTest, TypingTheHanRecomputesWithTheFuAlreadyThere) {
-  form.b.SetText(u"40");
-  TypeKey(form.a, u'3');
-  ExpectShown(form, {u"7700", u"2600"});
-}
-
-// Each step types one key (or deletes the last with '\b') and names what both fields then show.
-struct Step {
-  TextBox m::*box;
-  char16_t key;
-  Shown shown;
-};
-
-void Play(m& form, std::initializer_list<Step> steps) {
   for (const Step& step : steps) {
-    TextBox& box = form.*step.box;
-    step.key == u'\b' ? Backspace(box) : TypeKey(box, step.key);
-    SCOPED_TRACE(testing::PrintToString(box.Text()));
-    ExpectShown(form, step.shown);
+    if (step.control == 'g' || step.control == 'h') {
+      (step.control == 'g' ? form.g : form.h).SetValue(true);
+    } else {
+      TextBox& box = step.control == 'a' ? form.a : form.b;
+      std::u16string text = box.Text();
+      step.key == u'\b' ? text.pop_back() : text.push_back(step.key);
+      box.SetText(text);
+    }
+    SCOPED_TRACE(testing::PrintToString(form.a.Text() + u"|" + form.b.Text()));
+    EXPECT_EQ(form.c.Caption(), step.ron);
+    EXPECT_EQ(form.d.Caption(), step.tsumo);
   }
 }
 
-TEST_F(FormTest, EveryKeystrokeShowsTheRowOfTheTextsSoFar) {
-  Play(form, {{&m::a, u'3', {Required, Required}},
-              {&m::b, u'4', {Required, Required}},
-              {&m::b, u'0', {u"7700", u"2600"}}});
-  form.h.SetValue(true);
-  ExpectShown(form, {u"5200", u"1300.2600"});
-  form.g.SetValue(true);
-  ExpectShown(form, {u"7700", u"2600"});
+TEST(Form, EveryActionShowsTheRowOfTheInputsSoFar) {
+  // The fu first, then the han.
+  Play({{'b', u'4', Required, Required},
+        {'b', u'0', Required, Required},
+        {'a', u'3', u"7700", u"2600"}});
+  // The han first; a click on a seat recomputes at once.
+  Play({{'a', u'3', Required, Required},
+        {'b', u'4', Required, Required},
+        {'b', u'0', u"7700", u"2600"},
+        {'h', 0, u"5200", u"1300.2600"},
+        {'g', 0, u"7700", u"2600"}});
+  // A limit hand stays when the fu is emptied.
+  Play({{'b', u'3', Required, Required},
+        {'a', u'5', u"12000", u"4000"},
+        {'b', u'\b', u"12000", u"4000"}});
+  // A letter in a 4-han fu asks quietly; deleting it brings the row back.
+  Play({{'a', u'4', Required, Required},
+        {'b', u'2', Required, Required},
+        {'b', u'5', u"9600", u"3200"},
+        {'b', u'x', Required, Required},
+        {'b', u'\b', u"9600", u"3200"}});
+  // The second digit of a han count changes the row.
+  Play({{'b', u'3', Required, Required},
+        {'b', u'0', Required, Required},
+        {'a', u'1', u"1500", u"500"},
+        {'a', u'3', u"48000", u"16000"},
+        {'a', u'0', Required, Required}});
 }
 
-TEST_F(FormTest, ALimitHandStaysWhenTheFuIsEmptied) {
-  Play(form, {{&m::b, u'3', {Required, Required}},
-              {&m::a, u'5', {u"12000", u"4000"}},
-              {&m::b, u'\b', {u"12000", u"4000"}}});
-}
-
-TEST_F(FormTest, ALetterInTheFuIsAskedAboutQuietlyAndDeletingItBringsTheRowBack) {
-  Play(form, {{&m::a, u'4', {Required, Required}},
-              {&m::b, u'2', {Required, Required}},
-              {&m::b, u'5', {u"9600", u"3200"}},
-              {&m::b, u'x', {Required, Required}},
-              {&m::b, u'\b', {u"9600", u"3200"}}});
-}
-
-TEST_F(FormTest, TheSecondDigitOfAHanCountChangesTheRow) {
-  Play(form, {{&m::b, u'3', {Required, Required}},
-              {&m::b, u'0', {Required, Required}},
-              {&m::a, u'1', {u"1500", u"500"}},
-              {&m::a, u'3', {u"48000", u"16000"}},
-              {&m::a, u'0', {Required, Required}}});
-}
-
-TEST_F(FormTest, SelectingOneSeatClearsTheOther) {
-  form.h.SetValue(true);
-  EXPECT_FALSE(form.g.Value());
-  EXPECT_TRUE(form.h.Value());
-  form.g.SetValue(true);
-  EXPECT_TRUE(form.g.Value());
-  EXPECT_FALSE(form.h.Value());
-}
-
-TEST_F(FormTest, AViewSeesEveryChangeOfACaptionOrASelection) {
+TEST(Form, AViewSeesEveryChangeOfACaptionOrASelection) {
+  m form;
+  form.Load.Raise();
   std::vector<std::u16string> seen;
   form.c.Repaint.Bind([&] { seen.push_back(u"c=" + form.c.Caption()); });
   form.d.Repaint.Bind([&] { seen.push_back(u"d=" + form.d.Caption()); });
