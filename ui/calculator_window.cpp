@@ -14,6 +14,7 @@
 #include "ui/icon.h"
 #include "ui/layout.h"
 #include "ui/look.h"
+#include "ui/undo_limit.h"
 
 namespace orunika::ui {
 namespace {
@@ -24,19 +25,6 @@ QString ObjectName(std::string_view name) {
 
 QString ToQString(std::u16string_view text) {
   return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-}
-
-constexpr qsizetype LongestUndoableText = 1 << 16;
-
-// How many characters an edit removed and inserted: all but the common start and end.
-qsizetype ChangedLength(const QString& before, const QString& after) {
-  const qsizetype shorter = std::min(before.size(), after.size());
-  qsizetype start = 0;
-  while (start < shorter && before[start] == after[start]) ++start;
-  qsizetype end = 0;
-  while (end < shorter - start && before[before.size() - 1 - end] == after[after.size() - 1 - end])
-    ++end;
-  return before.size() + after.size() - 2 * (start + end);
 }
 
 }  // namespace
@@ -68,25 +56,7 @@ QLineEdit* CalculatorWindow::createTextBox(TextBox& box, const char* name) {
   edit->setMaxLength(std::numeric_limits<int>::max());  // the boxes limit nothing
   connect(edit, &QLineEdit::textChanged, this,
           [&box](const QString& text) { box.SetText(text.toStdU16String()); });
-  // QLineEdit keeps an undo step for every character typed, pasted or deleted, some 30 bytes
-  // each, so a few pasted pages would hold on to hundreds of megabytes. After any edit of a long
-  // text but a single keystroke, undo starts afresh: setting the same text again drops the steps
-  // and changes nothing else.
-  connect(edit, &QLineEdit::textEdited, this,
-          [edit, before = edit->text()](const QString& after) mutable {
-            const bool longText = std::max(before.size(), after.size()) > LongestUndoableText;
-            const bool keystroke = ChangedLength(before, after) == 1;
-            before = after;
-            if (!longText || keystroke) return;
-            QMetaObject::invokeMethod(
-                edit,
-                [edit] {
-                  const int cursor = edit->cursorPosition();
-                  edit->setText(edit->text());
-                  edit->setCursorPosition(cursor);
-                },
-                Qt::QueuedConnection);
-          });
+  LimitUndoSteps(edit);
   return edit;
 }
 
