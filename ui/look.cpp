@@ -14,20 +14,21 @@ QColor ToColor(Rgb rgb) {
   return {rgb.red, rgb.green, rgb.blue};
 }
 
-// Debian's fontconfig does not stand IPA fonts in for the Windows names, so the IPA name follows
-// them; failing all three, any Japanese gothic.
+// The first of the window's families that is installed, or else any Japanese gothic. Debian's
+// fontconfig does not stand IPA fonts in for the Windows names, hence the IPA name among them.
+// Only an installed family goes into the font: Qt looks up fallbacks, script by script, for every
+// family it is given, which would cost start-up time for names that are not there.
 QStringList GothicFamilies() {
-  QStringList families{u"ＭＳ Ｐゴシック"_qs, u"MS PGothic"_qs, u"IPAPGothic"_qs};
-  for (const QString& family : families) {
-    if (QFontDatabase::hasFamily(family)) return families;
+  const QStringList wanted{u"ＭＳ Ｐゴシック"_qs, u"MS PGothic"_qs, u"IPAPGothic"_qs};
+  const QStringList installed = QFontDatabase::families();
+  for (const QString& family : wanted) {
+    if (installed.contains(family, Qt::CaseInsensitive)) return {family};
   }
   for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {
-    if (family.contains(u"Gothic"_qs, Qt::CaseInsensitive) || family.contains(u"ゴシック"_qs)) {
-      families.append(family);
-      break;
-    }
+    if (family.contains(u"Gothic"_qs, Qt::CaseInsensitive) || family.contains(u"ゴシック"_qs))
+      return {family};
   }
-  return families;
+  return wanted;
 }
 
 }  // namespace
