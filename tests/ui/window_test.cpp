@@ -16,6 +16,15 @@
 #include "ui/japanese.h"
 #include "ui/start.h"
 
+// AddressSanitizer holds on to freed memory on purpose, so the resident size says nothing there.
+#if defined(__SANITIZE_ADDRESS__)
+#define MEMORY_IS_MEASURABLE 0
+#elif defined(__has_feature)
+#define MEMORY_IS_MEASURABLE !__has_feature(address_sanitizer)
+#else
+#define MEMORY_IS_MEASURABLE 1
+#endif
+
 namespace orunika::ui {
 namespace {
 
@@ -134,7 +143,7 @@ class WindowTest : public QObject {
     typeInto("a", u"4"_qs);
     const QString page = QString((1 << 20) - 2, u'0') + u"45"_qs;
     auto* fu = control<QLineEdit>("b");
-    long firstPaste = 0;
+    [[maybe_unused]] long firstPaste = 0;
     for (int paste = 0; paste < 6; ++paste) {
       fu->selectAll();
       fu->insert(page);
@@ -143,7 +152,7 @@ class WindowTest : public QObject {
     }
     QCOMPARE(fu->text(), page);
     compareResults(u"12000"_qs, u"4000"_qs);
-#ifndef __SANITIZE_ADDRESS__  // AddressSanitizer holds on to freed memory on purpose
+#if MEMORY_IS_MEASURABLE
     QVERIFY2(ResidentKiB() - firstPaste < 48 * 1024, qPrintable(QString::number(ResidentKiB())));
 #endif
     QElapsedTimer update;
