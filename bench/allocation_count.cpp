@@ -11,9 +11,7 @@ std::atomic<std::uint64_t> allocations{0};
 
 }  // namespace
 
-std::uint64_t AllocationCount() {
-  return allocations.load(std::memory_order_relaxed);
-}
+std::uint64_t AllocationCount() { return allocations.load(std::memory_order_relaxed); }
 
 }  // namespace orunika::bench
 
@@ -25,10 +23,6 @@ void* operator new(std::size_t size) {
   throw std::bad_alloc();
 }
 
-void operator delete(void* memory) noexcept {
-  std::free(memory);
-}
+void operator delete(void* memory) noexcept { std::free(memory); }
 
-void operator delete(void* memory, std::size_t) noexcept {
-  std::free(memory);
-}
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }

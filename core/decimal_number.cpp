@@ -8,12 +8,8 @@
 namespace orunika {
 namespace {
 
-constexpr bool IsBlank(char16_t c) {
-  return c == u' ' || c == u'\t';
-}
-constexpr bool IsDigit(char16_t c) {
-  return c >= u'0' && c <= u'9';
-}
+constexpr bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+constexpr bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 // Returns where the run of digits starting at i ends.
 constexpr std::size_t SkipDigits(std::u16string_view text, std::size_t i) {

@@ -8,9 +8,7 @@
 namespace orunika {
 namespace {
 
-constexpr auto Key(const PaymentRow& row) {
-  return std::tuple{row.seat, row.hanClass, row.fu};
-}
+constexpr auto Key(const PaymentRow& row) { return std::tuple{row.seat, row.hanClass, row.fu}; }
 
 constexpr std::size_t CountRows(Seat seat, HanClass hanClass) {
   return std::ranges::count_if(PaymentTable, [&](const PaymentRow& row) {
@@ -57,9 +55,7 @@ static_assert(std::ranges::max(PaymentTable, {}, &PaymentRow::ron).ron == 48000)
 
 }  // namespace
 
-std::u16string PaymentRow::RonText() const {
-  return DecimalText(ron);
-}
+std::u16string PaymentRow::RonText() const { return DecimalText(ron); }
 
 std::u16string PaymentRow::TsumoText() const {
   if (const auto* each = std::get_if<std::uint16_t>(&tsumo)) return DecimalText(*each);

@@ -51,9 +51,7 @@ struct SplitTsumo {
 // A dealer row's tsumo cell is what each of the three others pays.
 using TsumoCell = std::variant<std::uint16_t, SplitTsumo>;
 
-consteval TsumoCell Each(std::uint16_t points) {
-  return points;
-}
+consteval TsumoCell Each(std::uint16_t points) { return points; }
 
 consteval TsumoCell Split(std::u16string_view text) {
   for (std::size_t i = 0; i < NonDealerTsumoTexts.size(); ++i) {

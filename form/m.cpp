@@ -14,22 +14,12 @@ m::m() {
 }
 
 // Selecting 親 raises its Click, so the result fields are filled before the window first shows.
-void m::Form_Load() {
-  g.SetValue(true);
-}
+void m::Form_Load() { g.SetValue(true); }
 
-void m::g_Click() {
-  ShowScore();
-}
-void m::h_Click() {
-  ShowScore();
-}
-void m::a_Change() {
-  ShowScore();
-}
-void m::b_Change() {
-  ShowScore();
-}
+void m::g_Click() { ShowScore(); }
+void m::h_Click() { ShowScore(); }
+void m::a_Change() { ShowScore(); }
+void m::b_Change() { ShowScore(); }
 
 // Writes both result fields on every call, so a result never outlives the input that chose it.
 void m::ShowScore() {
@@ -38,7 +28,8 @@ void m::ShowScore() {
   const Seat seat = g.Value() ? Seat::Dealer : Seat::NonDealer;
   const std::u16string& hanText = a.Text();
   const std::u16string& fuText = b.Text();
-  // A failure on the way, such as a 4-han fu that is no number, goes straight to the final block.
+  // LookupScore turns every malformed input into InputRequired; whatever else fails on the way
+  // (memory for a caption, say) still ends in the final block, so no field keeps an old result.
   try {
     const ScoreResult result = LookupScore(seat, hanText, fuText);
     if (const auto* row = std::get_if<PaymentRow>(&result)) {

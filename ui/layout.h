@@ -64,9 +64,7 @@ inline constexpr std::array<ControlLayout, 10> Layout{{
     {"d", 1440, 1080, 1815, 345, 9, Left, u"表示形式は(子.親)です", ResultGrey, true, ""},
 }};
 
-constexpr int Pixels(int twips) {
-  return twips / TwipsPerPixel;
-}
+constexpr int Pixels(int twips) { return twips / TwipsPerPixel; }
 
 constexpr QRect PixelRect(const ControlLayout& control) {
   return {Pixels(control.left), Pixels(control.top), Pixels(control.width), Pixels(control.height)};

@@ -10,9 +10,7 @@ namespace {
 constexpr double PointSize = 14.25;
 constexpr Rgb ToolTipYellow{255, 255, 225};
 
-QColor ToColor(Rgb rgb) {
-  return {rgb.red, rgb.green, rgb.blue};
-}
+QColor ToColor(Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 
 // The first of the window's families that is installed, or else any Japanese gothic. Debian's
 // fontconfig does not stand IPA fonts in for the Windows names, hence the IPA name among them.

@@ -24,9 +24,7 @@ unsigned BasePoints(unsigned han, unsigned fu) {
   return base < 2000 ? base : 2000;
 }
 
-std::u16string RoundedUp(unsigned points) {
-  return DecimalText((points + 99) / 100 * 100);
-}
+std::u16string RoundedUp(unsigned points) { return DecimalText((points + 99) / 100 * 100); }
 
 struct Payment {
   std::u16string ron;
