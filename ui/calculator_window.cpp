@@ -24,7 +24,7 @@ QString ObjectName(std::string_view name) {
 }
 
 QString ToQString(std::u16string_view text) {
-  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+  return QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
 }
 
 }  // namespace
