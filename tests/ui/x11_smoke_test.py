@@ -84,8 +84,13 @@ def main():
         wait_for("start-up seat", selected, ["親"])
         wait_for("start-up results", results, (REQUIRED, REQUIRED))
 
-        announced = []
-        listener = lambda event: announced.append((event.source.name, event.source == ron))
+        announced = []  # what a screen reader heard, a repeated notice counted once
+
+        def listener(event):
+            notice = (event.source.name, event.source == ron)
+            if notice not in announced[-2:]:
+                announced.append(notice)
+
         pyatspi.Registry.registerEventListener(listener, "object:property-change:accessible-name")
 
         xdotool("type", "--delay", 30, "3")
