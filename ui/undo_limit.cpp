@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QMetaObject>
 #include <algorithm>
+#include <utility>
 
 namespace orunika::ui {
 namespace {
@@ -27,11 +28,10 @@ void LimitUndoSteps(QLineEdit* edit) {
   // is done, as QLineEdit is still inside it while it signals.
   QObject::connect(edit, &QLineEdit::textEdited, edit,
                    [edit, before = edit->text()](const QString& after) mutable {
-                     const bool longText =
-                         std::max(before.size(), after.size()) > LongestUndoableText;
-                     const bool keystroke = ChangedLength(before, after) == 1;
-                     before = after;
-                     if (!longText || keystroke) return;
+                     const QString previous = std::exchange(before, after);
+                     // Short texts, the usual case, are left alone without comparing them.
+                     if (std::max(previous.size(), after.size()) <= LongestUndoableText) return;
+                     if (ChangedLength(previous, after) == 1) return;  // a keystroke
                      QMetaObject::invokeMethod(
                          edit,
                          [edit] {
