@@ -9,6 +9,7 @@
 #include <QToolTip>
 #include <algorithm>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "ui/icon.h"
@@ -94,7 +95,7 @@ void CalculatorWindow::applyLayout() {
   setPalette(PaletteFor(MenuColour));
   setAutoFillBackground(true);
 
-  std::vector<const ControlLayout*> tabOrder;
+  std::vector<std::pair<int, QWidget*>> tabOrder;  // tab index, control
   for (const ControlLayout& control : Layout) {
     auto* widget = findChild<QWidget*>(ObjectName(control.name));
     widget->setGeometry(PixelRect(control));
@@ -111,13 +112,12 @@ void CalculatorWindow::applyLayout() {
       edit->setAlignment(control.alignment);
       edit->setFrame(control.border);
     }
-    if (widget->focusPolicy() != Qt::NoFocus) tabOrder.push_back(&control);
+    if (widget->focusPolicy() != Qt::NoFocus) tabOrder.emplace_back(control.tabIndex, widget);
   }
 
-  std::ranges::sort(tabOrder, {}, &ControlLayout::tabIndex);
+  std::ranges::sort(tabOrder);
   for (std::size_t i = 1; i < tabOrder.size(); ++i) {
-    setTabOrder(findChild<QWidget*>(ObjectName(tabOrder[i - 1]->name)),
-                findChild<QWidget*>(ObjectName(tabOrder[i]->name)));
+    setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
   }
 }
 
