@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "form/m.h"
-#include "ui/calculator_window.h"
-#include "ui/start.h"
+#include "ui/qt/calculator_window.h"
+#include "ui/qt/start.h"
 
 namespace {
 

@@ -1,23 +1,22 @@
-#include "ui/look.h"
+#include "ui/qt/look.h"
 
 #include <QColor>
 #include <QFontDatabase>
 #include <QStringList>
 
+#include "ui/qt/text.h"
+
 namespace orunika::ui {
 namespace {
 
-constexpr double PointSize = 14.25;
-constexpr Rgb ToolTipYellow{255, 255, 225};
-
-QColor ToColor(Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
+QColor ToColor(design::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 
 // The first of the window's families that is installed, or else any Japanese gothic. Debian's
 // fontconfig does not stand IPA fonts in for the Windows names, hence the IPA name among them.
 // Only an installed family goes into the font: Qt looks up fallbacks, script by script, for every
 // family it is given, which would cost start-up time for names that are not there.
 QStringList GothicFamilies() {
-  const QStringList wanted{u"ＭＳ Ｐゴシック"_qs, u"MS PGothic"_qs, u"IPAPGothic"_qs};
+  const QStringList wanted{ToQString(design::FontFace), u"MS PGothic"_qs, u"IPAPGothic"_qs};
   const QStringList installed = QFontDatabase::families();
   for (const QString& family : wanted) {
     if (installed.contains(family, Qt::CaseInsensitive)) return {family};
@@ -34,15 +33,15 @@ QStringList GothicFamilies() {
 QFont CalculatorFont() {
   QFont font;
   font.setFamilies(GothicFamilies());
-  font.setPointSizeF(PointSize);
+  font.setPointSizeF(design::FontTenThousandthsOfAPoint / 10000.0);
   font.setWeight(QFont::Normal);
   font.setStyleHint(QFont::SansSerif);
   return font;
 }
 
-QPalette PaletteFor(Rgb background) {
+QPalette PaletteFor(design::Rgb background) {
   QPalette palette;
-  const QColor black = ToColor(Black);
+  const QColor black = ToColor(design::Black);
   const QColor fill = ToColor(background);
   for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
     for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
@@ -56,9 +55,9 @@ QPalette PaletteFor(Rgb background) {
 }
 
 QPalette ToolTipPalette() {
-  QPalette palette = PaletteFor(ToolTipYellow);
-  palette.setColor(QPalette::ToolTipBase, ToColor(ToolTipYellow));
-  palette.setColor(QPalette::ToolTipText, ToColor(Black));
+  QPalette palette = PaletteFor(design::ToolTipYellow);
+  palette.setColor(QPalette::ToolTipBase, ToColor(design::ToolTipYellow));
+  palette.setColor(QPalette::ToolTipText, ToColor(design::Black));
   return palette;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "form/m.h"
-#include "ui/calculator_window.h"
+#include "ui/qt/calculator_window.h"
 
 namespace orunika::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/undo_limit.h"
+#include "ui/qt/undo_limit.h"
 
 #include <QLineEdit>
 #include <QMetaObject>

@@ -1,4 +1,4 @@
-#include "ui/calculator_window.h"
+#include "ui/qt/calculator_window.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -12,10 +12,11 @@
 #include <utility>
 #include <vector>
 
-#include "ui/icon.h"
-#include "ui/layout.h"
-#include "ui/look.h"
-#include "ui/undo_limit.h"
+#include "ui/qt/icon.h"
+#include "ui/qt/pixels.h"
+#include "ui/qt/text.h"
+#include "ui/qt/look.h"
+#include "ui/qt/undo_limit.h"
 
 namespace orunika::ui {
 namespace {
@@ -24,14 +25,14 @@ QString ObjectName(std::string_view name) {
   return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-QString ToQString(std::u16string_view text) {
-  return QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
+Qt::Alignment Horizontal(design::Align align) {
+  return align == design::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
 }
 
 }  // namespace
 
 CalculatorWindow::CalculatorWindow(m& form, QWidget* parent) : QWidget(parent) {
-  setWindowTitle(u"Orunika"_qs);
+  setWindowTitle(ToQString(design::Caption));
   setWindowIcon(GlobeIcon());
   setFont(CalculatorFont());
   QToolTip::setPalette(ToolTipPalette());
@@ -91,25 +92,25 @@ QLabel* CalculatorWindow::createLabel(Label& label, const char* name) {
 }
 
 void CalculatorWindow::applyLayout() {
-  setFixedSize(Pixels(ClientWidth), Pixels(ClientHeight));
-  setPalette(PaletteFor(MenuColour));
+  setFixedSize(Pixels(design::ClientWidth), Pixels(design::ClientHeight));
+  setPalette(PaletteFor(design::MenuColour));
   setAutoFillBackground(true);
 
   std::vector<std::pair<int, QWidget*>> tabOrder;  // tab index, control
-  for (const ControlLayout& control : Layout) {
+  for (const design::ControlDesign& control : design::Controls) {
     auto* widget = findChild<QWidget*>(ObjectName(control.name));
     widget->setGeometry(PixelRect(control));
     widget->setPalette(PaletteFor(control.background));
     widget->setToolTip(ToQString(control.toolTip));
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-      label->setAlignment(control.alignment);
+      label->setAlignment(Horizontal(control.align) | Qt::AlignTop);
       label->setAutoFillBackground(true);
       if (control.border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
       // A screen reader announces the named control by this caption: "ロンアガリ 7700".
       if (!control.labels.empty()) label->setBuddy(findChild<QWidget*>(ObjectName(control.labels)));
       label->setIndent(0);  // a framed QLabel would indent its text by half an "x"
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-      edit->setAlignment(control.alignment);
+      edit->setAlignment(Horizontal(control.align) | Qt::AlignVCenter);
       edit->setFrame(control.border);
     }
     if (widget->focusPolicy() != Qt::NoFocus) tabOrder.emplace_back(control.tabIndex, widget);

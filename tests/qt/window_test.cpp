@@ -12,9 +12,9 @@
 #include <memory>
 
 #include "form/m.h"
-#include "ui/calculator_window.h"
-#include "ui/japanese.h"
-#include "ui/start.h"
+#include "ui/qt/calculator_window.h"
+#include "ui/qt/japanese.h"
+#include "ui/qt/start.h"
 
 // AddressSanitizer holds on to freed memory on purpose, so the resident size says nothing there.
 #if defined(__SANITIZE_ADDRESS__)

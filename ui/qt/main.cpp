@@ -1,9 +1,9 @@
 #include <QApplication>
 
 #include "form/m.h"
-#include "ui/calculator_window.h"
-#include "ui/japanese.h"
-#include "ui/start.h"
+#include "ui/qt/calculator_window.h"
+#include "ui/qt/japanese.h"
+#include "ui/qt/start.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QPalette>
 
-#include "ui/layout.h"
+#include "form/design.h"
 
 namespace orunika::ui {
 
@@ -12,7 +12,7 @@ namespace orunika::ui {
 QFont CalculatorFont();
 
 // Black text on the control's own background, whatever the desktop's colour scheme.
-QPalette PaletteFor(Rgb background);
+QPalette PaletteFor(design::Rgb background);
 
 // Black on the classic pale yellow, so that a dark desktop theme leaves the hints readable.
 QPalette ToolTipPalette();

@@ -1,4 +1,4 @@
-#include "ui/japanese.h"
+#include "ui/qt/japanese.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,4 +1,4 @@
-#include "ui/start.h"
+#include "ui/qt/start.h"
 
 namespace orunika::ui {
 
