@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "ui/qt/icon.h"
+#include "ui/qt/look.h"
 #include "ui/qt/pixels.h"
 #include "ui/qt/text.h"
-#include "ui/qt/look.h"
 #include "ui/qt/undo_limit.h"
 
 namespace orunika::ui {
