@@ -16,6 +16,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # One self-contained program file: the C and C++ runtimes and winpthreads are linked in, so it
 # imports nothing but the system's own DLLs.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# Stripped in the size-optimised build, which is the one that is shipped.
+set(CMAKE_EXE_LINKER_FLAGS_MINSIZEREL_INIT "-s")
 
 # Every program built here, tests included, runs under Wine in a prefix inside the build folder.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run)
