@@ -53,11 +53,9 @@ HWND Create(HWND parent, TextBox& box, const design::ControlDesign& design, DWOR
 HWND Create(HWND parent, OptionButton& button, const design::ControlDesign& design, DWORD group) {
   HWND radio =
       CreateChild(parent, L"BUTTON", BS_AUTORADIOBUTTON | group, 0, button.Caption(), design);
-  // The pair is one tab stop, the selected button, as in any dialog.
+  // BM_SETCHECK also makes the checked button the pair's one tab stop, as in any dialog.
   auto repaint = [radio, &button] {
     SendMessageW(radio, BM_SETCHECK, button.Value() ? BST_CHECKED : BST_UNCHECKED, 0);
-    const LONG_PTR style = GetWindowLongPtrW(radio, GWL_STYLE);
-    SetWindowLongPtrW(radio, GWL_STYLE, button.Value() ? style | WS_TABSTOP : style & ~WS_TABSTOP);
   };
   button.Repaint.Bind(repaint);
   repaint();
