@@ -1,10 +1,12 @@
 // The drawn window, driven as a user would: real key and mouse events on the widgets, on the
 // offscreen platform at 96 dots per inch, and at every scale factor CTest runs it with.
 #include <QApplication>
+#include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QRawFont>
 #include <QtTest>
@@ -160,6 +162,50 @@ class WindowTest : public QObject {
     form_->b.SetText(std::u16string(1 << 20, u'9'));  // too large for a double
     QVERIFY2(update.elapsed() < 50, qPrintable(QString::number(update.elapsed())));
     compareResults(Required, Required);
+  }
+
+  // A single-line box keeps a pasted or dropped text up to its first line break, as the Windows
+  // program's boxes do; the rest of the box and everything else pasted stay as they are.
+  void aPasteEndsAtItsFirstLineBreak_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("a spreadsheet cell") << QString() << 0 << u"40\r\n"_qs << u"40"_qs;
+    QTest::newRow("LF") << QString() << 0 << u"40\n25\n"_qs << u"40"_qs;
+    QTest::newRow("CR") << QString() << 0 << u"40\r25"_qs << u"40"_qs;
+    QTest::newRow("an empty first line") << u"7"_qs << 1 << u"\r\n40"_qs << u"7"_qs;
+    QTest::newRow("into the middle") << u"12"_qs << 1 << u"3\r\n4"_qs << u"132"_qs;
+    QTest::newRow("no line break") << u"1"_qs << 1 << u" 4\t0 "_qs << u"1 4\t0 "_qs;
+  }
+  void aPasteEndsAtItsFirstLineBreak() {
+    QFETCH(QString, before);
+    QFETCH(int, cursor);
+    QFETCH(QString, pasted);
+    QFETCH(QString, after);
+    auto* fu = control<QLineEdit>("b");
+    fu->setText(before);
+    fu->setCursorPosition(cursor);
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(fu, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(fu->text(), after);
+    QCOMPARE(form_->b.Text(), after.toStdU16String());
+  }
+
+  void aCellPastedFromTheMenuOrDroppedChoosesItsRow() {
+    typeInto("a", u"4"_qs);
+    auto* fu = control<QLineEdit>("b");
+    QGuiApplication::clipboard()->setText(u"40\r\n"_qs);
+    fu->paste();  // as the context menu's 貼り付け does
+    compareResults(u"12000"_qs, u"4000"_qs);
+    fu->clear();
+    QMimeData dragged;
+    dragged.setText(u"30\r\n"_qs);
+    QDragEnterEvent enter({2, 10}, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(fu, &enter);  // Qt delivers a drop only where a drag has entered
+    QDropEvent drop(QPointF(2, 10), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(fu, &drop);
+    compareResults(u"11600"_qs, u"3900"_qs);
   }
 
   void tabVisitsHanFuAndTheSelectedSeatOnly() {

@@ -14,6 +14,7 @@
 
 #include "ui/qt/icon.h"
 #include "ui/qt/look.h"
+#include "ui/qt/one_line.h"
 #include "ui/qt/pixels.h"
 #include "ui/qt/text.h"
 #include "ui/qt/undo_limit.h"
@@ -58,6 +59,7 @@ QLineEdit* CalculatorWindow::createTextBox(TextBox& box, const char* name) {
   edit->setMaxLength(std::numeric_limits<int>::max());  // the boxes limit nothing
   connect(edit, &QLineEdit::textChanged, this,
           [&box](const QString& text) { box.SetText(text.toStdU16String()); });
+  KeepToOneLine(edit);
   LimitUndoSteps(edit);
   return edit;
 }
