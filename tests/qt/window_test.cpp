@@ -9,6 +9,8 @@
 #include <QMimeData>
 #include <QRadioButton>
 #include <QRawFont>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QtTest>
 #include <fstream>
 #include <memory>
@@ -38,10 +40,20 @@ QColor PixelAt(QWidget* widget, QPoint point) {
   return picture.toImage().pixelColor((QPointF(point) * picture.devicePixelRatio()).toPoint());
 }
 
+// Where a widget draws its text: inside the frame, beside an option button's well.
+QRect TextArea(QWidget* widget, const QImage& image) {
+  if (const auto* frame = qobject_cast<QFrame*>(widget)) return frame->contentsRect();
+  if (qobject_cast<QRadioButton*>(widget)) {
+    QStyleOptionButton option;
+    option.initFrom(widget);
+    return widget->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, widget);
+  }
+  return image.rect();
+}
+
 // Where dark text is drawn in a picture of a widget, in logical pixels, well inside its frame.
 QRect InkBox(QWidget* widget, const QImage& image) {
-  const auto* frame = qobject_cast<QFrame*>(widget);
-  const QRect inside = (frame ? frame->contentsRect() : image.rect()).adjusted(2, 2, -2, -2);
+  const QRect inside = TextArea(widget, image).adjusted(2, 2, -2, -2);
   QRect ink;
   for (int y = inside.top(); y <= inside.bottom(); ++y) {
     for (int x = inside.left(); x <= inside.right(); ++x) {
@@ -244,6 +256,12 @@ class WindowTest : public QObject {
     QCOMPARE(PixelAt(control("c"), {115, 12}), QColor(224, 224, 224));
     QCOMPARE(PixelAt(control("d"), {0, 10}), QColor(Qt::black));  // the single-line border
     QCOMPARE(PixelAt(control("a"), {110, 12}), QColor(Qt::white));
+    auto* nonDealer = control<QRadioButton>("h");
+    QStyleOptionButton option;
+    option.initFrom(nonDealer);
+    const QRect well =
+        nonDealer->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, nonDealer);
+    QCOMPARE(PixelAt(nonDealer, well.center()), QColor(Qt::white));  // as the classic wells are
     QPalette dark;
     for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
       dark.setColor(role, Qt::black);
@@ -258,6 +276,35 @@ class WindowTest : public QObject {
         QCOMPARE(widget->palette().color(role), QColor(Qt::black));
       QVERIFY(widget->palette().color(widget->backgroundRole()).lightness() > 200);
     }
+  }
+
+  // As on Windows, a text box is sunken, edged by two lines lit from the top left. Read off the
+  // screen's pixels: the Windows style draws each line one pixel wide at any scale.
+  void theTextBoxesAreSunken_data() {
+    QTest::addColumn<Qt::Edge>("edge");
+    QTest::addColumn<int>("depth");  // pixels in from the edge
+    QTest::addColumn<QColor>("colour");
+    const QColor shadow(128, 128, 128), darkShadow(64, 64, 64), light(212, 208, 200);
+    QTest::newRow("outer top") << Qt::TopEdge << 0 << shadow;
+    QTest::newRow("inner top") << Qt::TopEdge << 1 << darkShadow;
+    QTest::newRow("outer left") << Qt::LeftEdge << 0 << shadow;
+    QTest::newRow("inner left") << Qt::LeftEdge << 1 << darkShadow;
+    QTest::newRow("outer bottom") << Qt::BottomEdge << 0 << QColor(Qt::white);
+    QTest::newRow("inner bottom") << Qt::BottomEdge << 1 << light;
+    QTest::newRow("outer right") << Qt::RightEdge << 0 << QColor(Qt::white);
+    QTest::newRow("inner right") << Qt::RightEdge << 1 << light;
+  }
+  void theTextBoxesAreSunken() {
+    QFETCH(Qt::Edge, edge);
+    QFETCH(int, depth);
+    QFETCH(QColor, colour);
+    const QImage box = control("a")->grab().toImage();
+    const QPoint middle = box.rect().center();
+    const QPoint pixel = edge == Qt::TopEdge      ? QPoint(middle.x(), depth)
+                         : edge == Qt::LeftEdge   ? QPoint(depth, middle.y())
+                         : edge == Qt::BottomEdge ? QPoint(middle.x(), box.height() - 1 - depth)
+                                                  : QPoint(box.width() - 1 - depth, middle.y());
+    QCOMPARE(box.pixelColor(pixel), colour);
   }
 
   void theFontIsAJapaneseGothicAtFourteenAndAQuarterPoints() {

@@ -50,6 +50,7 @@ CalculatorWindow::CalculatorWindow(m& form, QWidget* parent) : QWidget(parent) {
   createLabel(form.f, "f");
   createLabel(form.d, "d");
   applyLayout();
+  DrawInTheClassicStyle(*this);
 }
 
 // Every edit, typed, deleted or pasted, goes to the model's text box, which raises Change.
@@ -102,7 +103,7 @@ void CalculatorWindow::applyLayout() {
   for (const design::ControlDesign& control : design::Controls) {
     auto* widget = findChild<QWidget*>(ObjectName(control.name));
     widget->setGeometry(PixelRect(control));
-    widget->setPalette(PaletteFor(control.background));
+    widget->setPalette(ControlPalette(*widget, control.background));
     widget->setToolTip(ToQString(control.toolTip));
     if (auto* label = qobject_cast<QLabel*>(widget)) {
       label->setAlignment(Horizontal(control.align) | Qt::AlignTop);

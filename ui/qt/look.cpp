@@ -2,7 +2,12 @@
 
 #include <QColor>
 #include <QFontDatabase>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QWidget>
 
 #include "ui/qt/text.h"
 
@@ -10,6 +15,15 @@ namespace orunika::ui {
 namespace {
 
 QColor ToColor(design::Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
+
+// The classic scheme's three-dimensional edges, from the lit outer edge to the darkest inner one,
+// which the Windows style draws sunken boxes and option buttons with.
+constexpr design::Rgb ButtonHighlight{255, 255, 255};
+constexpr design::Rgb ThreeDLight{212, 208, 200};
+constexpr design::Rgb ButtonShadow{128, 128, 128};
+constexpr design::Rgb ThreeDDarkShadow{64, 64, 64};
+// The classic window colour, which fills an option button's well whatever the form's colour.
+constexpr design::Rgb WindowWhite{255, 255, 255};
 
 // The first of the window's families that is installed, or else any Japanese gothic. Debian's
 // fontconfig does not stand IPA fonts in for the Windows names, hence the IPA name among them.
@@ -50,8 +64,36 @@ QPalette PaletteFor(design::Rgb background) {
     for (QPalette::ColorRole fillRole : {QPalette::Window, QPalette::Base, QPalette::Button}) {
       palette.setColor(group, fillRole, fill);
     }
+    palette.setColor(group, QPalette::Light, ToColor(ButtonHighlight));
+    palette.setColor(group, QPalette::Midlight, ToColor(ThreeDLight));
+    palette.setColor(group, QPalette::Mid, ToColor(ButtonShadow));
+    palette.setColor(group, QPalette::Dark, ToColor(ButtonShadow));
+    palette.setColor(group, QPalette::Shadow, ToColor(ThreeDDarkShadow));
   }
   return palette;
+}
+
+QPalette ControlPalette(const QWidget& control, design::Rgb background) {
+  QPalette palette = PaletteFor(background);
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    // The Windows style draws a sunken box's inner lit edge in the box's window colour, which is
+    // the classic face colour on Windows, whatever the box's own background.
+    if (qobject_cast<const QLineEdit*>(&control))
+      palette.setColor(group, QPalette::Window, ToColor(ThreeDLight));
+    // It fills an option button's well with the base colour; a disabled well keeps the form's.
+    if (qobject_cast<const QRadioButton*>(&control) && group != QPalette::Disabled)
+      palette.setColor(group, QPalette::Base, ToColor(WindowWhite));
+  }
+  return palette;
+}
+
+void DrawInTheClassicStyle(QWidget& window) {
+  QStyle* classic = QStyleFactory::create(u"Windows"_qs);
+  if (!classic) return;  // a Qt built without it keeps its default style
+  // Made after the controls and owned by the window, so that it outlives every control using it.
+  classic->setParent(&window);
+  window.setStyle(classic);
+  for (QWidget* control : window.findChildren<QWidget*>()) control->setStyle(classic);
 }
 
 QPalette ToolTipPalette() {
