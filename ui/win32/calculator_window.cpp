@@ -29,7 +29,7 @@ const design::ControlDesign& FirstInTabOrder() {
   return *std::ranges::min_element(design::Controls, {}, &design::ControlDesign::tabIndex);
 }
 
-void Register(HINSTANCE instance, WNDPROC procedure) {
+ATOM Register(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = procedure;
@@ -42,14 +42,13 @@ void Register(HINSTANCE instance, WNDPROC procedure) {
   // Under high contrast the form takes the system's colour, as its statics do.
   windowClass.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
   windowClass.lpszClassName = ClassName;
-  RegisterClassExW(&windowClass);
+  return RegisterClassExW(&windowClass);
 }
 
 }  // namespace
 
 CalculatorWindow::CalculatorWindow(HINSTANCE instance, m& form) : form_(form) {
-  static const bool registered = (Register(instance, WindowProcedure), true);
-  (void)registered;
+  [[maybe_unused]] static const ATOM windowClass = Register(instance, WindowProcedure);
   const std::wstring caption = ToWide(design::Caption);
   CreateWindowExW(ExtendedStyle, ClassName, caption.c_str(), Style, CW_USEDEFAULT, CW_USEDEFAULT,
                   CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);

@@ -19,6 +19,16 @@ constexpr std::pair<std::string_view, Label m::*> Labels[]{
     {"c", &m::c}, {"d", &m::d},           {"e", &m::e},
     {"f", &m::f}, {"Label1", &m::Label1}, {"Label2", &m::Label2}};
 
+constexpr bool Among(const auto& controls, std::string_view name) {
+  return std::ranges::any_of(controls,
+                             [name](const auto& control) { return control.first == name; });
+}
+// Every control of the design is one of the form's, so Named always finds one.
+static_assert(std::ranges::all_of(design::Controls, [](const design::ControlDesign& control) {
+  return Among(TextBoxes, control.name) || Among(OptionButtons, control.name) ||
+         Among(Labels, control.name);
+}));
+
 using ModelControl = std::variant<TextBox*, OptionButton*, Label*>;
 
 ModelControl Named(m& form, std::string_view name) {
@@ -31,7 +41,7 @@ ModelControl Named(m& form, std::string_view name) {
   for (const auto& [labelName, label] : Labels) {
     if (labelName == name) return &(form.*label);
   }
-  return static_cast<Label*>(nullptr);
+  return static_cast<Label*>(nullptr);  // never: see the static_assert above
 }
 
 HWND CreateChild(HWND parent, const wchar_t* windowClass, DWORD style, DWORD extendedStyle,
@@ -83,8 +93,7 @@ HWND CreateChildControl(HWND parent, m& form, const design::ControlDesign& desig
 }
 
 bool IsOptionButton(const design::ControlDesign& design) {
-  return std::ranges::any_of(OptionButtons,
-                             [&](const auto& button) { return button.first == design.name; });
+  return Among(OptionButtons, design.name);
 }
 
 void Notify(m& form, const design::ControlDesign& design, HWND control, WORD notification) {
