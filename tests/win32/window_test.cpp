@@ -234,6 +234,7 @@ TEST_F(WindowTest, DrawsTheClassicColoursWithBlackText) {
   EXPECT_EQ(inside("a"), RGB(255, 255, 255));
   EXPECT_EQ(inside("c"), RGB(224, 224, 224));
   EXPECT_EQ(inside("d"), RGB(224, 224, 224));
+  EXPECT_EQ(GetPixel(screen, ron.left, ron.bottom - 4), RGB(0, 0, 0));  // the single-line border
   int black = 0;
   for (int x = ron.left + 2; x < ron.right - 2; ++x) {
     for (int y = ron.top + 2; y < ron.bottom - 2; ++y)

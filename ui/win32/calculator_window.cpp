@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
+#include "ui/win32/border.h"
 #include "ui/win32/child_controls.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/creation_order.h"
@@ -128,7 +129,8 @@ void CalculatorWindow::OnCreate() {
   for (std::size_t row : Creation) {
     const design::ControlDesign& control = design::Controls[row];
     const bool joinsGroup = previousIsOptionButton && IsOptionButton(control);
-    CreateChildControl(window_, form_, control, !joinsGroup);
+    HWND child = CreateChildControl(window_, form_, control, !joinsGroup);
+    if (control.border && IsLabel(control)) KeepClassicBorder(child, *look_);
     previousIsOptionButton = IsOptionButton(control);
   }
   ToolTips toolTips(window_);

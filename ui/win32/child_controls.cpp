@@ -96,6 +96,8 @@ bool IsOptionButton(const design::ControlDesign& design) {
   return Among(OptionButtons, design.name);
 }
 
+bool IsLabel(const design::ControlDesign& design) { return Among(Labels, design.name); }
+
 void Notify(m& form, const design::ControlDesign& design, HWND control, WORD notification) {
   const ModelControl target = Named(form, design.name);
   if (auto* box = std::get_if<TextBox*>(&target); box && notification == EN_CHANGE) {

@@ -17,6 +17,9 @@ HWND CreateChildControl(HWND parent, m& form, const design::ControlDesign& desig
 // Whether the control is an option button, which joins a group with its neighbour.
 bool IsOptionButton(const design::ControlDesign& design);
 
+// Whether the control is a label, which draws its border as a static does.
+bool IsLabel(const design::ControlDesign& design);
+
 // Hands a control's notification to the model: a changed text to its text box, a click to its
 // option button. Labels notify nothing.
 void Notify(m& form, const design::ControlDesign& design, HWND control, WORD notification);

@@ -44,6 +44,8 @@ HBRUSH Look::Paint(HDC dc, design::Rgb background) {
   return BrushFor(background);
 }
 
+HBRUSH Look::Frame() { return highContrast_ ? nullptr : BrushFor(design::Black); }
+
 HBRUSH Look::BrushFor(design::Rgb colour) {
   for (const auto& [rgb, brush] : brushes_) {
     if (rgb == colour) return brush.get();

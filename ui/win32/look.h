@@ -30,6 +30,9 @@ class Look {
   // Windows.
   HBRUSH Paint(HDC dc, design::Rgb background);
 
+  // The brush for a single-line border, or nullptr under high contrast.
+  HBRUSH Frame();
+
  private:
   HBRUSH BrushFor(design::Rgb colour);
 
