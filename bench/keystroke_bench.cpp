@@ -13,9 +13,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "form/m.h"
-#include "ui/qt/calculator_window.h"
-#include "ui/qt/start.h"
+#include "bench/bench_window.h"
 
 namespace {
 
@@ -44,22 +42,14 @@ void Print(const char* what, const std::vector<double>& microseconds) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // Offscreen unless told otherwise, so that the loop runs wherever there is no display and no
-  // compositor's timing mixes into the figures.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  orunika::bench::DrawOffscreenUnlessTold();
   QApplication application(argc, argv);
-
-  orunika::m form;
-  orunika::ui::CalculatorWindow window(form);
-  orunika::ui::ShowCalculator(form, window);
-  if (!QTest::qWaitForWindowExposed(&window)) {
-    std::fprintf(stderr, "keystroke_bench: the window was never exposed\n");
-    return EXIT_FAILURE;
-  }
-  auto* han = window.findChild<QLineEdit*>(u"a"_qs);
-  auto* fu = window.findChild<QLineEdit*>(u"b"_qs);
-  auto* ron = window.findChild<QLabel*>(u"c"_qs);
-  auto* tsumo = window.findChild<QLabel*>(u"d"_qs);
+  orunika::bench::BenchWindow calculator;
+  if (!calculator.Show("keystroke_bench")) return EXIT_FAILURE;
+  auto* han = calculator.han;
+  auto* fu = calculator.fu;
+  auto* ron = calculator.ron;
+  auto* tsumo = calculator.tsumo;
   han->setText(u"3"_qs);
   fu->setText(u"4"_qs);
   fu->setFocus(Qt::TabFocusReason);

@@ -14,9 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "form/m.h"
-#include "ui/qt/calculator_window.h"
-#include "ui/qt/start.h"
+#include "bench/bench_window.h"
 
 namespace {
 
@@ -46,20 +44,15 @@ bool Shows(const QLabel* ron, const QLabel* tsumo, const QString& ronText, const
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  orunika::bench::DrawOffscreenUnlessTold();
   QApplication application(argc, argv);
-
-  orunika::m form;
-  orunika::ui::CalculatorWindow window(form);
-  orunika::ui::ShowCalculator(form, window);
-  if (!QTest::qWaitForWindowExposed(&window)) {
-    std::fprintf(stderr, "paste_bench: the window was never exposed\n");
-    return EXIT_FAILURE;
-  }
-  auto* fu = window.findChild<QLineEdit*>(u"b"_qs);
-  const auto* ron = window.findChild<QLabel*>(u"c"_qs);
-  const auto* tsumo = window.findChild<QLabel*>(u"d"_qs);
-  window.findChild<QLineEdit*>(u"a"_qs)->setText(u"4"_qs);
+  orunika::bench::BenchWindow calculator;
+  if (!calculator.Show("paste_bench")) return EXIT_FAILURE;
+  auto& form = calculator.form;
+  auto* fu = calculator.fu;
+  auto* ron = calculator.ron;
+  auto* tsumo = calculator.tsumo;
+  calculator.han->setText(u"4"_qs);
   const QString page = QString((1 << 20) - 2, u'0') + u"45"_qs;
   const std::u16string pageText = page.toStdU16String();
   const std::u16string tooLarge(1 << 20, u'9');
