@@ -78,24 +78,15 @@ std::optional<Key> Reference(std::u16string_view han, std::u16string_view fu) {
   return fuKey ? std::optional(Key(*hanClass, *fuKey)) : std::nullopt;
 }
 
-// A non-dealer's tsumo is split: two payers' amounts, joined by a full stop.
-bool IsAmount(std::u16string_view text, bool split = false) {
-  const std::size_t stop = split ? text.find(u'.') : text.npos;
-  if (stop != text.npos) return IsAmount(text.substr(0, stop)) && IsAmount(text.substr(stop + 1));
-  return !split && !text.empty() && text[0] != u'0' &&
-         std::ranges::all_of(text, [](char16_t c) { return c >= u'0' && c <= u'9'; });
-}
-
 const char* Problem(Seat seat, std::u16string_view han, std::u16string_view fu) {
   const auto expected = Reference(han, fu);
   const ScoreResult result = LookupScore(seat, han, fu);
   const PaymentRow* row = std::get_if<PaymentRow>(&result);
   if (!row) return expected ? "LookupScore chose no row where the reference chose one" : nullptr;
   if (!expected) return "LookupScore chose a row where the reference chose none";
-  if (row->seat != seat || Key(row->hanClass, row->fu) != *expected)
-    return "LookupScore chose another row";
-  if (!IsAmount(row->RonText())) return "malformed ron text";
-  return IsAmount(row->TsumoText(), seat == Seat::NonDealer) ? nullptr : "malformed tsumo text";
+  // Which row, not its texts: payment_oracle_test.cpp checks every row's texts.
+  const bool same = row->seat == seat && Key(row->hanClass, row->fu) == *expected;
+  return same ? nullptr : "LookupScore chose another row";
 }
 
 }  // namespace
