@@ -24,8 +24,8 @@ def read_xpm(path):
     width, height, count, chars = map(int, strings[0].split()[:4])
     colours = {}
     for line in strings[1:1 + count]:
-        key, spec = line[:chars], line[chars:].split()
-        value = spec[spec.index("c") + 1]
+        key, visuals = line[:chars], line[chars:].split()
+        value = visuals[visuals.index("c") + 1]  # the colour visual
         colours[key] = (TRANSPARENT if value.lower() == "none"
                         else tuple(int(value[i:i + 2], 16) for i in (1, 3, 5)))
     rows = [[colours[row[x:x + chars]] for x in range(0, width * chars, chars)]
