@@ -11,6 +11,7 @@
 #include <string_view>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "form/m.h"
 #include "tests/win32/driving.h"
@@ -21,6 +22,25 @@ namespace orunika::win32 {
 namespace {
 
 constexpr std::wstring_view Required = L"入力が必要";
+
+// An icon as drawn on white at `size` pixels, mask and colours together.
+std::vector<COLORREF> Drawn(HICON icon, int size) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP canvas = CreateCompatibleBitmap(screen, size, size);
+  HGDIOBJ previous = SelectObject(dc, canvas);
+  PatBlt(dc, 0, 0, size, size, WHITENESS);
+  DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < size; ++y) {
+    for (int x = 0; x < size; ++x) pixels.push_back(GetPixel(dc, x, y));
+  }
+  SelectObject(dc, previous);
+  DeleteObject(canvas);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
 
 // A calculator window shown in the foreground as the program shows it, for each test.
 class WindowTest : public ::testing::Test {
@@ -193,6 +213,47 @@ TEST_F(WindowTest, TabAndShiftTabVisitTheBoxesAndTheSelectedSeat) {
   SendMessageW(Control("h"), BM_CLICK, 0, 0);
   SetFocus(Control("a"));
   walk({{false, "b"}, {false, "h"}, {false, "a"}, {true, "h"}});
+}
+
+// Away to another window and back, the keyboard is where it was, not back in the han box.
+TEST_F(WindowTest, KeepsTheKeyboardInItsBoxAcrossActivations) {
+  SetFocus(Control("b"));
+  HWND other = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetForegroundWindow(other);
+  Pump();
+  SetForegroundWindow(Handle());
+  Pump();
+  EXPECT_EQ(GetFocus(), Control("b"));
+  DestroyWindow(other);
+}
+
+// The globe in the title bar and the taskbar, the arrow over the form, and the form's own grey
+// behind the controls when high contrast paints none.
+TEST_F(WindowTest, RegistersTheGlobeTheArrowAndTheFacesBrush) {
+  // The file's own pictures, not the default icon nor the large one shrunk.
+  for (auto [which, size] : {std::pair{GCLP_HICON, 32}, {GCLP_HICONSM, 16}}) {
+    auto shown = reinterpret_cast<HICON>(GetClassLongPtrW(Handle(), which));
+    auto own = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0));
+    EXPECT_TRUE(shown && Drawn(shown, size) == Drawn(own, size)) << size;
+    DestroyIcon(own);
+  }
+  EXPECT_EQ(GetClassLongPtrW(Handle(), GCLP_HCURSOR),
+            reinterpret_cast<ULONG_PTR>(LoadCursorW(nullptr, IDC_ARROW)));
+  EXPECT_EQ(GetClassLongPtrW(Handle(), GCLP_HBRBACKGROUND),
+            reinterpret_cast<ULONG_PTR>(GetSysColorBrush(COLOR_3DFACE)));
+  // A dialog frame would take the icon off the title bar.
+  EXPECT_EQ(GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_DLGMODALFRAME, 0);
+}
+
+// Closing the window ends the program, and the object forgets the window that is gone.
+TEST_F(WindowTest, ClosingEndsTheMessageLoop) {
+  SendMessageW(Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(Handle(), nullptr);
+  MSG message;
+  ASSERT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+  EXPECT_EQ(message.wParam, 0u);
 }
 
 TEST_F(WindowTest, TooltipsOnTheBoxesAndTheTsumoFieldOnly) {

@@ -35,7 +35,7 @@ ATOM Register(HINSTANCE instance, WNDPROC procedure) {
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
-  // The program file's icon; a test program has none and gets the default.
+  // The program file's globe, the large picture and the small one each as drawn.
   windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
   windowClass.hIconSm =
       static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, LR_SHARED));
