@@ -11,9 +11,12 @@
 #include <QRawFont>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QToolTip>
 #include <QtTest>
 #include <cstddef>
 #include <memory>
+#include <string_view>
+#include <utility>
 
 #include "form/m.h"
 #include "ui/qt/calculator_window.h"
@@ -227,8 +230,8 @@ class WindowTest : public QObject {
   }
 
   void tabVisitsHanFuAndTheSelectedSeatOnly() {
-    for (const char* seat : {"g", "h"}) {
-      control<QRadioButton>(seat)->click();
+    for (const char* seat : {"g", "h"}) {  // as the window starts, then with 子 selected
+      if (seat == std::string_view("h")) control<QRadioButton>(seat)->click();
       control("a")->setFocus();
       for (const char* next : {"b", seat, "a"}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -254,11 +257,12 @@ class WindowTest : public QObject {
     QCOMPARE(control("b")->toolTip(), u"符を入力します。(例:25符(七対子)の場合→25)"_qs);
     QCOMPARE(control("d")->toolTip(), u"表示形式は(子.親)です"_qs);
     QVERIFY(control("c")->toolTip().isEmpty());
+    QCOMPARE(QToolTip::palette().color(QPalette::ToolTipBase), QColor(255, 255, 225));
   }
 
   // Read off the drawn pixels, so that neither a style nor a desktop theme can change them unseen.
   void coloursAndBordersAreTheClassicOnesWhateverTheTheme() {
-    QCOMPARE(PixelAt(window_.get(), {45, 90}), QColor(212, 208, 200));
+    QCOMPARE(PixelAt(window_.get(), {44, 10}), QColor(212, 208, 200));  // between g and Label1
     QCOMPARE(PixelAt(control("c"), {115, 12}), QColor(224, 224, 224));
     QCOMPARE(PixelAt(control("d"), {0, 10}), QColor(Qt::black));  // the single-line border
     QCOMPARE(PixelAt(control("a"), {110, 12}), QColor(Qt::white));
@@ -322,6 +326,23 @@ class WindowTest : public QObject {
     QVERIFY2(resolved.familyName().contains(u"Gothic"_qs), qPrintable(resolved.familyName()));
     for (char32_t glyph : {U'親', U'飜', U'符', U'ツ', U'3'})
       QVERIFY(resolved.supportsCharacter(glyph));
+  }
+
+  void captionsAreCentredAndResultsStartAtTheLeft() {
+    for (auto [name, centred] : {std::pair{"Label1", true},
+                                 {"Label2", true},
+                                 {"e", true},
+                                 {"f", true},
+                                 {"c", false},
+                                 {"d", false}}) {
+      QWidget* label = control(name);
+      QImage image(label->size(), QImage::Format_RGB32);
+      image.fill(Qt::white);
+      label->render(&image);
+      const QRect ink = InkBox(label, image);
+      const int left = ink.left(), right = label->width() - 1 - ink.right();
+      QVERIFY2((std::abs(left - right) <= 2) == centred, name);
+    }
   }
 
   // A picture that failed to load would leave the icon without sizes.
