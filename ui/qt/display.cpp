@@ -36,10 +36,11 @@ std::vector<std::string_view> Platforms(std::span<char* const> arguments) {
   if (named.empty()) named = Environment("QT_QPA_PLATFORM");
   std::vector<std::string_view> platforms;
   if (!named.empty()) {
-    for (std::size_t start = 0; start <= named.size();) {  // "wayland;xcb": each in turn
-      const std::size_t end = std::min(named.find(';', start), named.size());
-      platforms.push_back(named.substr(start, end - start));
-      start = end + 1;
+    // "wayland;xcb": each in turn. An empty name is no platform: "xcb;" opens only what xcb opens.
+    for (std::string_view rest = named; !rest.empty();) {
+      const std::size_t end = std::min(rest.find(';'), rest.size());
+      if (end > 0) platforms.push_back(rest.substr(0, end));
+      rest.remove_prefix(std::min(end + 1, rest.size()));
     }
     return platforms;
   }
