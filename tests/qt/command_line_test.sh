@@ -12,7 +12,7 @@ no_window='^orunika: there is no display to open the window on \(.+\)$'
 cases=(
   "0|^Orunika ${version//./\\.}\$|||--version"
   "0|^Orunika ${version//./\\.}\$|||a-file --version"
-  "0|^Orunika is a calculator.*--version.*$|||--help"
+  "0|^Orunika is a calculator.* --version, which prints its version\.$|||--help"
   "1|^$|$no_window||"
   "1|^$|$no_window||a-file"
   "1|^$|$no_window|DISPLAY=:32123|"
