@@ -186,6 +186,47 @@ class WindowTest : public QObject {
     compareResults(Required, Required);
   }
 
+  // Undo forgets a long text's big edits, which would each keep an undo step per character, and
+  // keeps everything else: edits of shorter texts, and single keys typed or deleted in a long one.
+  void undoKeepsKeysAndShortEditsOnly_data() {
+    QTest::addColumn<int>("length");   // of the pasted text
+    QTest::addColumn<int>("cursor");   // where a key then goes
+    QTest::addColumn<Qt::Key>("key");  // Qt::Key_unknown for none
+    QTest::addColumn<bool>("undoable");
+    const int limit = 1 << 16;
+    QTest::newRow("a paste at the limit") << limit << 0 << Qt::Key_unknown << true;
+    QTest::newRow("a paste past it") << limit + 1 << 0 << Qt::Key_unknown << false;
+    QTest::newRow("a key first") << 2 * limit << 0 << Qt::Key_5 << true;
+    QTest::newRow("a key in the middle") << 2 * limit << limit + 3 << Qt::Key_5 << true;
+    QTest::newRow("a key last") << 2 * limit << 2 * limit << Qt::Key_5 << true;
+    QTest::newRow("a deleted digit") << 2 * limit << limit << Qt::Key_Backspace << true;
+  }
+  void undoKeepsKeysAndShortEditsOnly() {
+    QFETCH(int, length);
+    QFETCH(int, cursor);
+    QFETCH(Qt::Key, key);
+    QFETCH(bool, undoable);
+    auto* fu = control<QLineEdit>("b");
+    fu->setText(u"4"_qs);
+    fu->setCursorPosition(0);
+    QString page;
+    for (int i = 1; i < length; ++i) page += QChar(u'0' + i % 7);
+    fu->insert(page);
+    QCoreApplication::processEvents();           // where a big edit's undo steps go
+    QCOMPARE(fu->cursorPosition(), length - 1);  // just after the paste, forgotten or not
+    page += u'4';
+    if (key == Qt::Key_unknown) {
+      QCOMPARE(fu->isUndoAvailable(), undoable);
+      return;
+    }
+    fu->setCursorPosition(cursor);
+    QTest::keyClick(fu, key);
+    QCoreApplication::processEvents();
+    QCOMPARE(fu->cursorPosition(), key == Qt::Key_5 ? cursor + 1 : cursor - 1);
+    fu->undo();
+    QCOMPARE(fu->text(), page);  // the key alone undone
+  }
+
   // A single-line box keeps a pasted or dropped text up to its first line break, as the Windows
   // program's boxes do; the rest of the box and everything else pasted stay as they are.
   void aPasteEndsAtItsFirstLineBreak_data() {
@@ -258,7 +299,6 @@ class WindowTest : public QObject {
     QCOMPARE(control("b")->toolTip(), u"符を入力します。(例:25符(七対子)の場合→25)"_qs);
     QCOMPARE(control("d")->toolTip(), u"表示形式は(子.親)です"_qs);
     QVERIFY(control("c")->toolTip().isEmpty());
-    QCOMPARE(QToolTip::palette().color(QPalette::ToolTipBase), QColor(255, 255, 225));
   }
 
   // Read off the drawn pixels, so that neither a style nor a desktop theme can change them unseen.
@@ -274,19 +314,26 @@ class WindowTest : public QObject {
     const QRect well =
         nonDealer->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, nonDealer);
     QCOMPARE(PixelAt(nonDealer, well.center()), QColor(Qt::white));  // as the classic wells are
-    QPalette dark;
-    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-      dark.setColor(role, Qt::black);
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-      dark.setColor(role, Qt::white);
-    QApplication::setPalette(dark);
+    // A desktop theme of a colour no classic role has changes none of the colours the window
+    // draws with: its texts, fills and edges, and its tooltips'.
+    QPalette themed;
+    for (int role = 0; role < QPalette::NColorRoles; ++role)
+      themed.setColor(QPalette::ColorRole(role), Qt::darkMagenta);
+    QApplication::setPalette(themed);
     m form;
     CalculatorWindow window(form);
+    const QPalette toolTips = QToolTip::palette();
     QApplication::setPalette(QPalette());
+    QCOMPARE(toolTips.color(QPalette::ToolTipBase), QColor(255, 255, 225));
+    QCOMPARE(toolTips.color(QPalette::ToolTipText), QColor(Qt::black));
     for (QWidget* widget : window.findChildren<QWidget*>()) {
-      for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        QCOMPARE(widget->palette().color(role), QColor(Qt::black));
-      QVERIFY(widget->palette().color(widget->backgroundRole()).lightness() > 200);
+      const QPalette& plain = control(qPrintable(widget->objectName()))->palette();
+      for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                        QPalette::Window, QPalette::Base, QPalette::Button, QPalette::Light,
+                        QPalette::Midlight, QPalette::Mid, QPalette::Dark, QPalette::Shadow}) {
+        QVERIFY2(widget->palette().color(role) == plain.color(role),
+                 qPrintable(widget->objectName()));
+      }
     }
   }
 
@@ -319,10 +366,18 @@ class WindowTest : public QObject {
     QCOMPARE(box.pixelColor(pixel), colour);
   }
 
+  // Whatever the desktop's own font, as the Windows program's is.
   void theFontIsAJapaneseGothicAtFourteenAndAQuarterPoints() {
-    for (QWidget* widget : window_->findChildren<QWidget*>()) {
+    QFont desktops(u"DejaVu Serif"_qs, 20, QFont::Bold);
+    const QFont before = QApplication::font();
+    QApplication::setFont(desktops);
+    m form;
+    CalculatorWindow window(form);
+    QApplication::setFont(before);
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
       QCOMPARE(widget->font().pointSizeF(), 14.25);
       QCOMPARE(widget->font().weight(), QFont::Normal);
+      QCOMPARE(widget->font().families(), window_->font().families());
     }
     const QRawFont resolved = QRawFont::fromFont(window_->font());
     QVERIFY2(resolved.familyName().contains(u"Gothic"_qs), qPrintable(resolved.familyName()));

@@ -49,7 +49,7 @@ def find_application(name):
     deadline = time.monotonic() + PATIENCE
     while time.monotonic() < deadline:
         for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name.lower() == name:
+            if app is not None and app.name == name:
                 return app
         time.sleep(0.05)
     sys.exit(f"FAIL: no accessible application named {name}")
@@ -75,7 +75,7 @@ def main():
         window_id = xdotool("search", "--sync", "--onlyvisible", "--name", "^Orunika$").split()[0]
         check("window size", "218x96" in xdotool("getwindowgeometry", window_id), True)
         xdotool("windowfocus", "--sync", window_id)
-        nodes = list(accessible_tree(find_application("orunika")))
+        nodes = list(accessible_tree(find_application("Orunika")))
 
         check("han box", find(nodes, pyatspi.ROLE_TEXT, "飜数").name, "飜数")
         check("fu box", find(nodes, pyatspi.ROLE_TEXT, "符").name, "符")

@@ -91,8 +91,8 @@ void DrawInTheClassicStyle(QWidget& window) {
   QStyle* classic = QStyleFactory::create(u"Windows"_qs);
   if (!classic) return;  // a Qt built without it keeps its default style
   // Made after the controls and owned by the window, so that it outlives every control using it.
+  // The window itself only fills its background, which no style draws.
   classic->setParent(&window);
-  window.setStyle(classic);
   for (QWidget* control : window.findChildren<QWidget*>()) control->setStyle(classic);
 }
 

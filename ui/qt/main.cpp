@@ -22,7 +22,6 @@ int main(int argc, char* argv[]) {
 
   QApplication application(argc, argv);
   QApplication::setApplicationName(u"Orunika"_qs);
-  QApplication::setApplicationVersion(QString::fromLatin1(ORUNIKA_VERSION));
   orunika::ui::UseJapanese(application);
   orunika::m form;
   orunika::ui::CalculatorWindow window(form);
