@@ -96,8 +96,7 @@ QLabel* CalculatorWindow::createLabel(Label& label, const char* name) {
 
 void CalculatorWindow::applyLayout() {
   setFixedSize(Pixels(design::ClientWidth), Pixels(design::ClientHeight));
-  setPalette(PaletteFor(design::MenuColour));
-  setAutoFillBackground(true);
+  setPalette(PaletteFor(design::MenuColour));  // which a window fills its background with
 
   std::vector<std::pair<int, QWidget*>> tabOrder;  // tab index, control
   for (const design::ControlDesign& control : design::Controls) {
