@@ -188,6 +188,8 @@ TEST_F(WindowTest, ClicksAndArrowKeysSelectTheSeatThroughTheModel) {
       {"h", 0, "h", L"5200"},
       {nullptr, VK_UP, "g", L"7700"},
       {nullptr, VK_RIGHT, "h", L"5200"},
+      {nullptr, VK_DOWN, "g", L"7700"},  // round the pair
+      {nullptr, VK_LEFT, "h", L"5200"},
       {"g", 0, "g", L"7700"}};
   for (const auto& [click, arrow, selected, ron] : steps) {
     click ? void(SendMessageW(Control(click), BM_CLICK, 0, 0)) : drive::Press({arrow});
@@ -224,6 +226,8 @@ TEST_F(WindowTest, KeepsTheKeyboardInItsBoxAcrossActivations) {
   Pump();
   SetForegroundWindow(Handle());
   Pump();
+  EXPECT_EQ(GetFocus(), Control("b"));
+  SetFocus(Handle());  // as another program may
   EXPECT_EQ(GetFocus(), Control("b"));
   DestroyWindow(other);
 }
@@ -296,6 +300,7 @@ TEST_F(WindowTest, DrawsTheClassicColoursWithBlackText) {
   EXPECT_EQ(inside("c"), RGB(224, 224, 224));
   EXPECT_EQ(inside("d"), RGB(224, 224, 224));
   EXPECT_EQ(GetPixel(screen, ron.left, ron.bottom - 4), RGB(0, 0, 0));  // the single-line border
+  EXPECT_NE(GetPixel(screen, PlaceOf("a").left, PlaceOf("a").bottom - 4), RGB(0, 0, 0));  // sunken
   int black = 0;
   for (int x = ron.left + 2; x < ron.right - 2; ++x) {
     for (int y = ron.top + 2; y < ron.bottom - 2; ++y)
