@@ -35,10 +35,8 @@ ATOM Register(HINSTANCE instance, WNDPROC procedure) {
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
-  // The program file's globe, the large picture and the small one each as drawn.
+  // The program file's globe; Windows takes the small icon from the same group's 16-pixel picture.
   windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-  windowClass.hIconSm =
-      static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, LR_SHARED));
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   // Under high contrast the form takes the system's colour, as its statics do.
   windowClass.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
