@@ -283,9 +283,13 @@ TEST_F(WindowTest, TooltipsOnTheBoxesAndTheTsumoFieldOnly) {
 }
 
 // Read off the pixels drawn on the screen. (Wine's PrintWindow leaves the controls out.)
+// Whatever the system's own face colour: Windows 10's is a lighter grey.
 TEST_F(WindowTest, DrawsTheClassicColoursWithBlackText) {
   SetWindowTextW(Control("a"), L"3");
   SetWindowTextW(Control("b"), L"40");
+  const int face = COLOR_3DFACE;
+  const COLORREF systems = GetSysColor(face), magenta = RGB(255, 0, 255);
+  SetSysColors(1, &face, &magenta);
   RedrawWindow(Handle(), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   HDC screen = GetDC(Handle());
@@ -307,6 +311,7 @@ TEST_F(WindowTest, DrawsTheClassicColoursWithBlackText) {
       black += GetPixel(screen, x, y) == RGB(0, 0, 0);
   }
   ReleaseDC(Handle(), screen);
+  SetSysColors(1, &face, &systems);
   EXPECT_GT(black, 20) << "no black 7700";
 }
 
