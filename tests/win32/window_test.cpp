@@ -5,7 +5,10 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -280,6 +283,10 @@ TEST_F(WindowTest, TooltipsOnTheBoxesAndTheTsumoFieldOnly) {
   POINT inside{PlaceOf("d").left + 5, PlaceOf("d").top + 5};
   ClientToScreen(Handle(), &inside);
   EXPECT_EQ(SendMessageW(Control("d"), WM_NCHITTEST, 0, MAKELPARAM(inside.x, inside.y)), HTCLIENT);
+  // So it tells the form of a click, which is no seat's click and changes nothing.
+  SendMessageW(Control("d"), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(Control("d"), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(Text("d"), Required);
 }
 
 // Read off the pixels drawn on the screen. (Wine's PrintWindow leaves the controls out.)
@@ -300,6 +307,8 @@ TEST_F(WindowTest, DrawsTheClassicColoursWithBlackText) {
   GetClientRect(Handle(), &client);
   EXPECT_EQ(GetPixel(screen, client.right - 1, 2), RGB(212, 208, 200));  // right of the boxes
   EXPECT_EQ(inside("g"), RGB(212, 208, 200));
+  for (const char* unframed : {"g", "Label1"})  // no frame round an option button or a caption
+    EXPECT_EQ(GetPixel(screen, PlaceOf(unframed).left, PlaceOf(unframed).top), RGB(212, 208, 200));
   EXPECT_EQ(inside("a"), RGB(255, 255, 255));
   EXPECT_EQ(inside("c"), RGB(224, 224, 224));
   EXPECT_EQ(inside("d"), RGB(224, 224, 224));
@@ -313,6 +322,52 @@ TEST_F(WindowTest, DrawsTheClassicColoursWithBlackText) {
   ReleaseDC(Handle(), screen);
   SetSysColors(1, &face, &systems);
   EXPECT_GT(black, 20) << "no black 7700";
+}
+
+// The captions stand centred over their width; the boxes' and the results' texts start at the
+// left. Read off one copy of the client area: a pixel at a time from the screen is slow in Wine.
+TEST_F(WindowTest, CaptionsAreCentredAndTextsStartAtTheLeft) {
+  SetWindowTextW(Control("a"), L"3");
+  SetWindowTextW(Control("b"), L"40");  // and the results show 7700 and 2600
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  RECT client;
+  GetClientRect(Handle(), &client);
+  BITMAPINFO format{};
+  format.bmiHeader = {
+      sizeof format.bmiHeader, client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP copy = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC screen = GetDC(Handle()), memory = CreateCompatibleDC(screen);
+  HGDIOBJ previous = SelectObject(memory, copy);
+  BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  for (auto [name, centred] : {std::pair{"Label1", true},
+                               {"Label2", true},
+                               {"e", true},
+                               {"f", true},
+                               {"a", false},
+                               {"b", false},
+                               {"c", false},
+                               {"d", false}}) {
+    const RECT place = PlaceOf(name);
+    long left = place.right, right = place.left;
+    for (long y = place.top + 3; y < place.bottom - 3; ++y) {
+      for (long x = place.left + 3; x < place.right - 3; ++x) {
+        if ((pixels[y * client.right + x] & 0xFFFFFF) == 0) {  // black ink
+          left = std::min(left, x);
+          right = std::max(right, x);
+        }
+      }
+    }
+    const long before = left - place.left, after = place.right - 1 - right;
+    const long slack = MulDiv(2, static_cast<int>(GetDpiForWindow(Handle())), 96);  // rounding
+    EXPECT_EQ(std::abs(before - after) <= slack, centred)
+        << name << ": " << before << ", " << after;
+  }
+  SelectObject(memory, previous);
+  DeleteDC(memory);
+  ReleaseDC(Handle(), screen);
+  DeleteObject(copy);
 }
 
 TEST_F(WindowTest, EveryControlHasTheJapaneseGothic) {
