@@ -218,6 +218,12 @@ TEST_F(WindowTest, TabAndShiftTabVisitTheBoxesAndTheSelectedSeat) {
   SendMessageW(Control("h"), BM_CLICK, 0, 0);
   SetFocus(Control("a"));
   walk({{false, "b"}, {false, "h"}, {false, "a"}, {true, "h"}});
+  // Enter and Esc, which a dialog would take for OK and Cancel, do nothing here.
+  drive::Press({VK_RETURN});
+  drive::Press({VK_ESCAPE});
+  Pump();
+  EXPECT_EQ(GetFocus(), Control("h"));
+  EXPECT_EQ(Text("c"), Required);
 }
 
 // Away to another window and back, the keyboard is where it was, not back in the han box.
@@ -290,13 +296,17 @@ TEST_F(WindowTest, TooltipsOnTheBoxesAndTheTsumoFieldOnly) {
 }
 
 // Read off the pixels drawn on the screen. (Wine's PrintWindow leaves the controls out.)
-// Whatever the system's own face colour: Windows 10's is a lighter grey.
+// Whatever the system's own face and text colours: Windows 10's face is a lighter grey.
 TEST_F(WindowTest, DrawsTheClassicColoursWithBlackText) {
   SetWindowTextW(Control("a"), L"3");
   SetWindowTextW(Control("b"), L"40");
-  const int face = COLOR_3DFACE;
-  const COLORREF systems = GetSysColor(face), magenta = RGB(255, 0, 255);
-  SetSysColors(1, &face, &magenta);
+  const int elements[]{COLOR_3DFACE, COLOR_WINDOWTEXT, COLOR_BTNTEXT};
+  COLORREF systems[3], magenta[3];
+  for (int i = 0; i < 3; ++i) {
+    systems[i] = GetSysColor(elements[i]);
+    magenta[i] = RGB(255, 0, 255);
+  }
+  SetSysColors(3, elements, magenta);
   RedrawWindow(Handle(), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   HDC screen = GetDC(Handle());
@@ -320,7 +330,7 @@ TEST_F(WindowTest, DrawsTheClassicColoursWithBlackText) {
       black += GetPixel(screen, x, y) == RGB(0, 0, 0);
   }
   ReleaseDC(Handle(), screen);
-  SetSysColors(1, &face, &systems);
+  SetSysColors(3, elements, systems);
   EXPECT_GT(black, 20) << "no black 7700";
 }
 
