@@ -284,6 +284,10 @@ TEST_F(WindowTest, TooltipsOnTheBoxesAndTheTsumoFieldOnly) {
     tool.lpszText = shown;
     SendMessageW(toolTip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
     EXPECT_EQ(std::wstring_view(shown), text) << name;
+    // The tip is found under the mouse anywhere on its control.
+    TTHITTESTINFOW under{Control(name), {5, 5}, {}};
+    under.ti.cbSize = TTTOOLINFOW_V2_SIZE;
+    EXPECT_TRUE(SendMessageW(toolTip, TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&under))) << name;
   }
   // The mouse over the tsumo field stops there, where its tooltip sees it, instead of passing on.
   POINT inside{PlaceOf("d").left + 5, PlaceOf("d").top + 5};
