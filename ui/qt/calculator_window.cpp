@@ -118,7 +118,7 @@ void CalculatorWindow::applyLayout() {
     if (widget->focusPolicy() != Qt::NoFocus) tabOrder.emplace_back(control.tabIndex, widget);
   }
 
-  std::ranges::sort(tabOrder);
+  std::ranges::stable_sort(tabOrder, {}, &std::pair<int, QWidget*>::first);  // ties: table order
   for (std::size_t i = 1; i < tabOrder.size(); ++i) {
     setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
   }

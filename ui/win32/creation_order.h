@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <numeric>
+#include <utility>
 
 #include "form/design.h"
 
@@ -16,7 +17,11 @@ namespace orunika::win32 {
 constexpr std::array<std::size_t, design::Controls.size()> CreationOrder() {
   std::array<std::size_t, design::Controls.size()> byTabIndex{};
   std::iota(byTabIndex.begin(), byTabIndex.end(), std::size_t{0});
-  std::ranges::sort(byTabIndex, {}, [](std::size_t row) { return design::Controls[row].tabIndex; });
+  // Equal tab indexes keep the table's order, as a stable sort would; std::stable_sort is not
+  // constexpr.
+  std::ranges::sort(byTabIndex, {}, [](std::size_t row) {
+    return std::pair{design::Controls[row].tabIndex, row};
+  });
 
   std::array<std::size_t, design::Controls.size()> order{};
   std::size_t next = 0;
