@@ -334,13 +334,15 @@ TEST_F(WindowTest, DrawsTheClassicLookWhateverTheSystemColours) {
   };
   EXPECT_EQ(at(client.right - 1, 2), RGB(212, 208, 200));  // right of the boxes
   EXPECT_EQ(inside("g"), RGB(212, 208, 200));
-  for (const char* unframed : {"g", "Label1"})  // no frame round an option button or a caption
+  for (const char* unframed : {"g", "h", "Label1", "Label2", "e", "f"})  // no frame round these
     EXPECT_EQ(at(PlaceOf(unframed).left, PlaceOf(unframed).top), RGB(212, 208, 200));
   EXPECT_EQ(inside("a"), RGB(255, 255, 255));
   EXPECT_EQ(inside("c"), RGB(224, 224, 224));
   EXPECT_EQ(inside("d"), RGB(224, 224, 224));
   EXPECT_EQ(at(PlaceOf("c").left, PlaceOf("c").bottom - 4), RGB(0, 0, 0));  // a single black line
-  EXPECT_NE(at(PlaceOf("a").left, PlaceOf("a").bottom - 4), RGB(0, 0, 0));  // a sunken edge
+  for (const char* box : {"a", "b"}) {  // a sunken edge, lit from the top left
+    EXPECT_EQ(at(PlaceOf(box).left, PlaceOf(box).bottom - 4), GetSysColor(COLOR_3DSHADOW)) << box;
+  }
   // Black text: the captions centred over their width, the boxes' and the results' texts from
   // the left.
   for (auto [name, centred] : {std::pair{"Label1", true},
