@@ -12,7 +12,7 @@ LRESULT CALLBACK BorderProcedure(HWND control, UINT message, WPARAM wParam, LPAR
                                  DWORD_PTR lookData) {
   if (message == WM_NCPAINT) {
     if (HBRUSH frame = reinterpret_cast<Look*>(lookData)->Frame()) {
-      RECT outline;
+      RECT outline{};
       GetWindowRect(control, &outline);
       OffsetRect(&outline, -outline.left, -outline.top);
       HDC dc = GetWindowDC(control);
