@@ -47,6 +47,14 @@ QColor PixelAt(QWidget* widget, QPoint point) {
   return picture.toImage().pixelColor((QPointF(point) * picture.devicePixelRatio()).toPoint());
 }
 
+// A widget drawn on white at scale 1, whatever the screen's scale.
+QImage AtScaleOne(QWidget* widget) {
+  QImage image(widget->size(), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  widget->render(&image);
+  return image;
+}
+
 // Where a widget draws its text: inside the frame, beside an option button's well.
 QRect TextArea(QWidget* widget, const QImage& image) {
   if (const auto* frame = qobject_cast<QFrame*>(widget)) return frame->contentsRect();
@@ -153,10 +161,7 @@ class WindowTest : public QObject {
                                  {"c", false},
                                  {"d", false}}) {
       QWidget* label = control(name);
-      QImage image(label->size(), QImage::Format_RGB32);
-      image.fill(Qt::white);
-      label->render(&image);
-      const QRect ink = InkBox(label, image);
+      const QRect ink = InkBox(label, AtScaleOne(label));
       const int left = ink.left(), right = label->width() - 1 - ink.right();
       QVERIFY2(centred ? std::abs(left - right) <= 2 : left <= 3, name);
     }
@@ -387,9 +392,7 @@ class WindowTest : public QObject {
     control<QRadioButton>("h")->click();
     control("h")->setFocus();  // no blinking text cursor in either picture
     for (QWidget* widget : window_->findChildren<QWidget*>()) {
-      QImage atOne(widget->size(), QImage::Format_RGB32);
-      atOne.fill(Qt::white);
-      widget->render(&atOne);
+      const QImage atOne = AtScaleOne(widget);
       const QImage drawn = widget->grab().toImage().scaled(widget->size(), Qt::IgnoreAspectRatio,
                                                            Qt::SmoothTransformation);
       const QRect expected = InkBox(widget, atOne), seen = InkBox(widget, drawn);

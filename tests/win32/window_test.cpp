@@ -320,6 +320,7 @@ TEST_F(WindowTest, DrawsTheClassicLookWhateverTheSystemColours) {
   }
   // Black text: the captions centred over their width, the boxes' and the results' texts from
   // the left.
+  const long slack = MulDiv(2, static_cast<int>(GetDpiForWindow(Handle())), 96);  // rounding
   for (auto [name, centred] : {std::pair{"Label1", true},
                                {"Label2", true},
                                {"e", true},
@@ -339,7 +340,6 @@ TEST_F(WindowTest, DrawsTheClassicLookWhateverTheSystemColours) {
       }
     }
     const long before = left - place.left, after = place.right - 1 - right;
-    const long slack = MulDiv(2, static_cast<int>(GetDpiForWindow(Handle())), 96);  // rounding
     EXPECT_GT(right, left) << name << ": no black text";
     EXPECT_EQ(std::abs(before - after) <= slack, centred)
         << name << ": " << before << ", " << after;
