@@ -2,6 +2,9 @@
 
 #include <array>
 #include <charconv>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
 #include <string>
 #include <system_error>
 
@@ -44,10 +47,22 @@ static_assert(IsDecimalNumber(u"40") && IsDecimalNumber(u"-.5e+3") && IsDecimalN
 static_assert(!IsDecimalNumber(u"") && !IsDecimalNumber(u".") && !IsDecimalNumber(u"4e") &&
               !IsDecimalNumber(u"inf") && !IsDecimalNumber(u"0x28") && !IsDecimalNumber(u"4 0"));
 
+// `first` to `last` is a decimal number followed by a NUL.
 std::optional<double> Convert(const char* first, const char* last) {
   double value = 0;
+#if defined(__cpp_lib_to_chars)
   const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
   if (error != std::errc{} || end != last) return std::nullopt;
+#else
+  // libc++ 13 (Emscripten's) reads no double with from_chars. Its C library, musl, has no locale
+  // that changes the decimal point, so strtod reads the same numbers; a value too large or too
+  // small for a double is refused, as from_chars refuses it; a tiny one that still has a value
+  // (strtod says ERANGE for those too) is kept, as from_chars keeps it.
+  char* end = nullptr;
+  errno = 0;
+  value = std::strtod(first, &end);
+  if (end != last || (errno == ERANGE && (value == 0 || std::isinf(value)))) return std::nullopt;
+#endif
   return value;
 }
 
@@ -65,11 +80,12 @@ std::optional<double> ReadDecimalNumber(std::u16string_view text) {
   std::array<char, 64> small;
   std::string large;
   char* ascii = small.data();
-  if (text.size() > small.size()) {
-    large.resize(text.size());
+  if (text.size() >= small.size()) {
+    large.resize(text.size());  // and the NUL a string keeps after its end
     ascii = large.data();
   }
   for (std::size_t i = 0; i < text.size(); ++i) ascii[i] = static_cast<char>(text[i]);
+  ascii[text.size()] = '\0';
   return Convert(ascii, ascii + text.size());
 }
 

@@ -8,12 +8,15 @@
 namespace orunika {
 namespace {
 
+// Classic algorithms rather than std::ranges ones: the core also builds with libc++ 13, which has
+// none of the latter.
 constexpr auto Key(const PaymentRow& row) { return std::tuple{row.seat, row.hanClass, row.fu}; }
 
 constexpr std::size_t CountRows(Seat seat, HanClass hanClass) {
-  return std::ranges::count_if(PaymentTable, [&](const PaymentRow& row) {
-    return row.seat == seat && row.hanClass == hanClass;
-  });
+  return static_cast<std::size_t>(
+      std::count_if(PaymentTable.begin(), PaymentTable.end(), [&](const PaymentRow& row) {
+        return row.seat == seat && row.hanClass == hanClass;
+      }));
 }
 
 // Each seat's half has the same keys: five fu for 1 han, seven each for 2 and 3 han, four for
@@ -30,7 +33,7 @@ constexpr bool HalvesHaveTheirRowCounts() {
 
 // Dealer rows pay the same amount from each player; non-dealer rows pay by a split text.
 constexpr bool TsumoCellsMatchTheirSeat() {
-  return std::ranges::all_of(PaymentTable, [](const PaymentRow& row) {
+  return std::all_of(PaymentTable.begin(), PaymentTable.end(), [](const PaymentRow& row) {
     return std::holds_alternative<std::uint16_t>(row.tsumo) == (row.seat == Seat::Dealer);
   });
 }
@@ -38,20 +41,32 @@ constexpr bool TsumoCellsMatchTheirSeat() {
 constexpr bool EverySplitTextIsUsed() {
   for (std::size_t i = 0; i < NonDealerTsumoTexts.size(); ++i) {
     const TsumoCell cell = SplitTsumo{static_cast<std::uint8_t>(i)};
-    if (std::ranges::none_of(PaymentTable,
-                             [&](const PaymentRow& row) { return row.tsumo == cell; }))
+    if (std::none_of(PaymentTable.begin(), PaymentTable.end(),
+                     [&](const PaymentRow& row) { return row.tsumo == cell; }))
       return false;
   }
   return true;
 }
 
-static_assert(std::ranges::is_sorted(PaymentTable, std::ranges::less{}, Key) &&
-                  std::ranges::adjacent_find(PaymentTable, {}, Key) == PaymentTable.end(),
-              "rows must be ordered by seat, han class and fu, each key once");
+// Strictly ascending keys: ordered, and each key once.
+constexpr bool KeysAscend() {
+  for (std::size_t i = 1; i < PaymentTable.size(); ++i) {
+    if (!(Key(PaymentTable[i - 1]) < Key(PaymentTable[i]))) return false;
+  }
+  return true;
+}
+
+constexpr std::uint16_t LargestRon() {
+  std::uint16_t largest = 0;
+  for (const PaymentRow& row : PaymentTable) largest = std::max(largest, row.ron);
+  return largest;
+}
+
+static_assert(KeysAscend(), "rows must be ordered by seat, han class and fu, each key once");
 static_assert(HalvesHaveTheirRowCounts());
 static_assert(TsumoCellsMatchTheirSeat());
 static_assert(EverySplitTextIsUsed());
-static_assert(std::ranges::max(PaymentTable, {}, &PaymentRow::ron).ron == 48000);
+static_assert(LargestRon() == 48000);
 
 }  // namespace
 

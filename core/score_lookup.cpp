@@ -35,9 +35,14 @@ std::span<const PaymentRow> RowsOf(Seat seat, HanClass hanClass) {
   };
   const Key wanted{seat, hanClass};
   const auto keyOf = [](const PaymentRow& row) { return Key{row.seat, row.hanClass}; };
-  // Two searches rather than equal_range, whose subrange clang 14 cannot compile with libstdc++ 12.
-  const auto first = std::ranges::lower_bound(PaymentTable, wanted, {}, keyOf);
-  return {first, std::ranges::upper_bound(first, PaymentTable.end(), wanted, {}, keyOf)};
+  // Classic searches: libc++ 13 has no std::ranges ones.
+  const auto first =
+      std::lower_bound(PaymentTable.begin(), PaymentTable.end(), wanted,
+                       [&](const PaymentRow& row, const Key& key) { return keyOf(row) < key; });
+  return {first, std::upper_bound(first, PaymentTable.end(), wanted, [&](const Key& key,
+                                                                        const PaymentRow& row) {
+            return key < keyOf(row);
+          })};
 }
 
 // The first row, fu ascending, whose fu is exactly the fu text.

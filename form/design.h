@@ -1,6 +1,7 @@
-// The form's design: where each control of `m` stands, in twips, and how it looks. Both views
-// read this one table and nothing else for places, sizes, colours, borders, tooltips and the tab
-// order; each turns twips into its own pixels in one place. Nothing is laid out at run time.
+// The form's design: where each control of `m` stands, in twips, and how it looks. Every view
+// reads this one table, through the bindings (bindings.h), for places, sizes, colours, borders,
+// tooltips and the tab order; each turns twips into its own pixels in one place. Nothing is laid
+// out at run time.
 #pragma once
 
 #include <array>
@@ -57,7 +58,7 @@ inline constexpr int ClientHeight = 1440;
 
 // Four rows 360 twips apart. The caption labels end at 1455, one pixel into the fields to their
 // right, and the bottom caption ends one pixel below the client area, clipped there: the window has
-// always looked that way. Each caption comes just before the control it names.
+// always looked that way.
 inline constexpr std::array<ControlDesign, 10> Controls{{
     // name, left, top, width, height, tab index, align, tooltip, background, border, labels
     {"g", 0, 0, 615, 375, 2, Align::Left, u"", MenuColour, false, ""},
@@ -86,16 +87,5 @@ constexpr bool FitsThePixelGrid() {
   return ClientWidth % twipsPerPixel == 0 && ClientHeight % twipsPerPixel == 0;
 }
 static_assert(FitsThePixelGrid(), "every twip value must land on a whole pixel at 96 dpi");
-
-// Every caption comes just before the control it names, which Windows screen readers rely on.
-constexpr bool CaptionsPrecedeTheirControls() {
-  for (std::size_t i = 0; i < Controls.size(); ++i) {
-    if (!Controls[i].labels.empty() &&
-        (i + 1 == Controls.size() || Controls[i + 1].name != Controls[i].labels))
-      return false;
-  }
-  return true;
-}
-static_assert(CaptionsPrecedeTheirControls());
 
 }  // namespace orunika::design
