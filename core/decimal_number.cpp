@@ -1,8 +1,8 @@
 #include "core/decimal_number.h"
 
 #include <array>
-#include <charconv>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string>

@@ -13,10 +13,9 @@ namespace {
 constexpr auto Key(const PaymentRow& row) { return std::tuple{row.seat, row.hanClass, row.fu}; }
 
 constexpr std::size_t CountRows(Seat seat, HanClass hanClass) {
-  return static_cast<std::size_t>(
-      std::count_if(PaymentTable.begin(), PaymentTable.end(), [&](const PaymentRow& row) {
-        return row.seat == seat && row.hanClass == hanClass;
-      }));
+  return static_cast<std::size_t>(std::count_if(
+      PaymentTable.begin(), PaymentTable.end(),
+      [&](const PaymentRow& row) { return row.seat == seat && row.hanClass == hanClass; }));
 }
 
 // Each seat's half has the same keys: five fu for 1 han, seven each for 2 and 3 han, four for

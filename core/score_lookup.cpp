@@ -39,10 +39,9 @@ std::span<const PaymentRow> RowsOf(Seat seat, HanClass hanClass) {
   const auto first =
       std::lower_bound(PaymentTable.begin(), PaymentTable.end(), wanted,
                        [&](const PaymentRow& row, const Key& key) { return keyOf(row) < key; });
-  return {first, std::upper_bound(first, PaymentTable.end(), wanted, [&](const Key& key,
-                                                                        const PaymentRow& row) {
-            return key < keyOf(row);
-          })};
+  return {first, std::upper_bound(
+                     first, PaymentTable.end(), wanted,
+                     [&](const Key& key, const PaymentRow& row) { return key < keyOf(row); })};
 }
 
 // The first row, fu ascending, whose fu is exactly the fu text.

@@ -69,7 +69,8 @@ constexpr std::size_t FirstFocus() {
   std::size_t first = Bindings.size();
   for (std::size_t i = 0; i < Bindings.size(); ++i) {
     if (Bindings[i].TakesFocus() &&
-        (first == Bindings.size() || Bindings[i].Design().tabIndex < Bindings[first].Design().tabIndex))
+        (first == Bindings.size() ||
+         Bindings[i].Design().tabIndex < Bindings[first].Design().tabIndex))
       first = i;
   }
   return first;

@@ -24,7 +24,8 @@ extern const char Json[];
 template <typename Driver>
 std::vector<std::string> Play(Driver& driver) {
   std::vector<std::string> differences;
-  for (const nlohmann::json& scenario : nlohmann::json::parse(Json).at("scenarios")) {
+  const nlohmann::json all = nlohmann::json::parse(Json);
+  for (const nlohmann::json& scenario : all.at("scenarios")) {
     driver.Start();
     int number = 0;
     for (const nlohmann::json& step : scenario.at("steps")) {
@@ -36,7 +37,7 @@ std::vector<std::string> Play(Driver& driver) {
       if (step.contains("click")) driver.Click(text("click"));
       for (const auto& [what, expected] : step.at("then").items()) {
         const std::string seen = driver.Read(what);
-        if (seen != expected.get<std::string>())
+        if (seen != expected.template get<std::string>())
           differences.push_back(scenario.at("name").get<std::string>() + ", step " +
                                 std::to_string(number) + ": " + what + " is \"" + seen +
                                 "\", not " + expected.dump());
