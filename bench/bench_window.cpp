@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <cstdio>
 
-#include "ui/qt/start.h"
+#include "ui/qt/program.h"
 
 namespace orunika::bench {
 

@@ -8,22 +8,14 @@
 
 #include "form/m.h"
 
-class QLabel;
-class QLineEdit;
-class QRadioButton;
-
 namespace orunika::ui {
 
+// Every control is made by one walk over the bindings (form/bindings.h), named as on the form and
+// placed by its design row; the focusable ones are chained for Tab in the table's order.
 class CalculatorWindow : public QWidget {
  public:
   // Draws `form`, which must outlive the window.
   explicit CalculatorWindow(m& form, QWidget* parent = nullptr);
-
- private:
-  QLineEdit* createTextBox(TextBox& box, const char* name);
-  QRadioButton* createOptionButton(OptionButton& button, const char* name);
-  QLabel* createLabel(Label& label, const char* name);
-  void applyLayout();
 };
 
 }  // namespace orunika::ui

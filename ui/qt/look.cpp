@@ -3,13 +3,15 @@
 #include <QColor>
 #include <QFontDatabase>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QRadioButton>
 #include <QStringList>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QWidget>
 
-#include "ui/qt/text.h"
+#include "ui/icons/globe_16.xpm"
+#include "ui/icons/globe_32.xpm"
 
 namespace orunika::ui {
 namespace {
@@ -101,6 +103,13 @@ QPalette ToolTipPalette() {
   palette.setColor(QPalette::ToolTipBase, ToColor(design::ToolTipYellow));
   palette.setColor(QPalette::ToolTipText, ToColor(design::Black));
   return palette;
+}
+
+QIcon GlobeIcon() {
+  QIcon icon;
+  icon.addPixmap(QPixmap(globe_32_xpm));
+  icon.addPixmap(QPixmap(globe_16_xpm));
+  return icon;
 }
 
 }  // namespace orunika::ui

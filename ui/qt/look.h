@@ -1,13 +1,42 @@
+// How the form's design turns into Qt's terms: pixels, texts, the font, the colours, the style
+// and the icon, the same whatever the desktop's theme.
 #pragma once
 
 #include <QFont>
+#include <QIcon>
 #include <QPalette>
+#include <QRect>
+#include <QString>
+#include <QStringView>
+#include <string_view>
 
 #include "form/design.h"
 
 class QWidget;
 
 namespace orunika::ui {
+
+// The model's texts are UTF-16 already; Qt takes them as they are.
+inline QString ToQString(std::u16string_view text) {
+  return QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
+}
+
+// The design's names are ASCII.
+inline QString ToQString(std::string_view name) {
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// Qt lays out in logical pixels of 96 to the inch and scales them for the screen itself, so a
+// twip is always a fifteenth of a logical pixel here.
+constexpr int Pixels(int twips) { return twips * 96 / design::TwipsPerInch; }
+
+constexpr QRect PixelRect(const design::ControlDesign& control) {
+  return {Pixels(control.left), Pixels(control.top), Pixels(control.width), Pixels(control.height)};
+}
+
+inline Qt::Alignment Horizontal(design::Align align) {
+  return align == design::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+}
 
 // 14.25 pt regular, in the first of the window's gothic families that is installed, or else in
 // any Japanese gothic font there is, so that no text becomes boxes of missing glyphs.
@@ -29,5 +58,8 @@ void DrawInTheClassicStyle(QWidget& window);
 
 // Black on the classic pale yellow, so that a dark desktop theme leaves the hints readable.
 QPalette ToolTipPalette();
+
+// The globe: blue oceans, green land, drawn for 32 x 32 and for 16 x 16 in 16 colours.
+QIcon GlobeIcon();
 
 }  // namespace orunika::ui

@@ -5,10 +5,8 @@
 
 #include "form/m.h"
 #include "ui/qt/calculator_window.h"
-#include "ui/qt/command_line.h"
 #include "ui/qt/display.h"
-#include "ui/qt/japanese.h"
-#include "ui/qt/start.h"
+#include "ui/qt/program.h"
 
 int main(int argc, char* argv[]) {
   const auto arguments = std::span<char* const>(argv, argc).subspan(argc > 0 ? 1 : 0);

@@ -1,12 +1,39 @@
-#include "ui/qt/undo_limit.h"
+#include "ui/qt/text_box.h"
 
 #include <QLineEdit>
 #include <QMetaObject>
+#include <QValidator>
 #include <algorithm>
+#include <limits>
 #include <utility>
+
+#include "ui/qt/look.h"
 
 namespace orunika::ui {
 namespace {
+
+bool IsLineBreak(QChar c) { return c == u'\r' || c == u'\n'; }
+
+// QLineEdit hands every change of its text to the validator before anyone sees it, whichever way
+// the text came in: Ctrl+V, the context menu, the middle button, a drop or an input method.
+// The validator may change the text; it then becomes the box's text, without an undo step.
+class FirstLineOnly : public QValidator {
+ public:
+  using QValidator::QValidator;
+
+  State validate(QString& text, int& cursor) const override {
+    const QString& unchanged = std::as_const(text);  // reading must not copy a pasted page
+    const auto lineBreak = std::ranges::find_if(unchanged, IsLineBreak);
+    if (lineBreak == unchanged.end()) return Acceptable;
+    // The box held no line break before, so this one came with the text just inserted, which
+    // ends at the cursor: the rest of that text goes, what stood after it stays.
+    const auto from = static_cast<int>(lineBreak - unchanged.begin());
+    const int to = cursor > from ? cursor : static_cast<int>(text.size());
+    text.remove(from, to - from);
+    cursor = from;
+    return Acceptable;
+  }
+};
 
 constexpr qsizetype LongestUndoableText = 1 << 16;
 
@@ -20,8 +47,6 @@ qsizetype ChangedLength(const QString& before, const QString& after) {
     ++end;
   return before.size() + after.size() - 2 * (start + end);
 }
-
-}  // namespace
 
 void LimitUndoSteps(QLineEdit* edit) {
   // Setting the same text again drops the steps and changes nothing else; it waits until the edit
@@ -41,6 +66,20 @@ void LimitUndoSteps(QLineEdit* edit) {
                          },
                          Qt::QueuedConnection);
                    });
+}
+
+}  // namespace
+
+QLineEdit* MakeTextBox(TextBox& box, const design::ControlDesign& design, QWidget* parent) {
+  auto* edit = new QLineEdit(ToQString(box.Text()), parent);
+  edit->setMaxLength(std::numeric_limits<int>::max());
+  edit->setAlignment(Horizontal(design.align) | Qt::AlignVCenter);
+  edit->setFrame(design.border);
+  edit->setValidator(new FirstLineOnly(edit));
+  QObject::connect(edit, &QLineEdit::textChanged, edit,
+                   [&box](const QString& text) { box.SetText(text.toStdU16String()); });
+  LimitUndoSteps(edit);
+  return edit;
 }
 
 }  // namespace orunika::ui

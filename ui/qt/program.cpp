@@ -1,7 +1,15 @@
-#include "ui/qt/command_line.h"
+#include "ui/qt/program.h"
 
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+
+#include "form/bindings.h"
+#include "ui/qt/calculator_window.h"
+#include "ui/qt/look.h"
 
 namespace orunika::ui {
 namespace {
@@ -27,6 +35,23 @@ std::optional<int> AnswerCommandLine(std::span<char* const> arguments, std::stri
     return std::fflush(stdout) == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
   }
   return std::nullopt;
+}
+
+void UseJapanese(QApplication& application) {
+  // Not the default locale as well: the window shows no number or date that it would format.
+  const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+  auto* translator = new QTranslator(&application);
+  if (translator->load(japanese, u"qtbase"_qs, u"_"_qs,
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(translator);
+  }
+}
+
+void ShowCalculator(m& form, CalculatorWindow& window) {
+  form.Load.Raise();
+  window.show();
+  const std::string_view first = bindings::Bindings[bindings::FirstFocus()].Name();
+  window.findChild<QWidget*>(ToQString(first))->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace orunika::ui
