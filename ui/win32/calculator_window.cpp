@@ -1,15 +1,9 @@
 #include "ui/win32/calculator_window.h"
 
-#include <algorithm>
+#include <string>
 #include <system_error>
 
-#include "ui/win32/border.h"
 #include "ui/win32/child_controls.h"
-#include "ui/win32/control_ids.h"
-#include "ui/win32/creation_order.h"
-#include "ui/win32/pixels.h"
-#include "ui/win32/text.h"
-#include "ui/win32/tool_tips.h"
 
 namespace orunika::win32 {
 namespace {
@@ -24,10 +18,6 @@ SIZE WindowSize(UINT dpi) {
   RECT rect{0, 0, Pixels(design::ClientWidth, dpi), Pixels(design::ClientHeight, dpi)};
   AdjustWindowRectExForDpi(&rect, Style, FALSE, ExtendedStyle, dpi);
   return {rect.right - rect.left, rect.bottom - rect.top};
-}
-
-const design::ControlDesign& FirstInTabOrder() {
-  return *std::ranges::min_element(design::Controls, {}, &design::ControlDesign::tabIndex);
 }
 
 ATOM Register(HINSTANCE instance, WNDPROC procedure) {
@@ -58,8 +48,20 @@ CalculatorWindow::~CalculatorWindow() {
   if (window_) DestroyWindow(window_);
 }
 
+void CalculatorWindow::Show(int show) {
+  form_.Load.Raise();
+  ShowWindow(window_, show);
+  UpdateWindow(window_);
+}
+
 HWND CalculatorWindow::Control(std::string_view name) const {
   return GetDlgItem(window_, ControlId(name));
+}
+
+void CalculatorWindow::Deliver(MSG& message) const {
+  if (window_ && IsDialogMessageW(window_, &message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
 }
 
 // The object is handed over in CreateWindowExW's parameter and kept in the window's user data;
@@ -123,33 +125,21 @@ LRESULT CalculatorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
 void CalculatorWindow::OnCreate() {
   dpi_ = GetDpiForWindow(window_);
   look_.emplace(dpi_);
-  bool previousIsOptionButton = false;
-  for (std::size_t row : Creation) {
-    const design::ControlDesign& control = design::Controls[row];
-    const bool joinsGroup = previousIsOptionButton && IsOptionButton(control);
-    HWND child = CreateChildControl(window_, form_, control, !joinsGroup);
-    if (control.border && IsLabel(control)) KeepClassicBorder(child, *look_);
-    previousIsOptionButton = IsOptionButton(control);
-  }
-  ToolTips toolTips(window_);
-  for (const design::ControlDesign& control : design::Controls) {
-    if (!control.toolTip.empty()) toolTips.Add(Control(control.name), control.toolTip);
-  }
-  LayOut();
+  CreateChildControls(window_, form_, *look_);
+  LayOutChildControls(window_, dpi_, *look_);
   const SIZE size = WindowSize(dpi_);
   SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  focus_ = Control(FirstInTabOrder().name);
+  focus_ = GetDlgItem(window_, ControlId(bindings::FirstFocus()));
 }
 
 void CalculatorWindow::OnCommand(WORD id, WORD notification, HWND control) {
-  if (const design::ControlDesign* design = DesignOf(id))
-    Notify(form_, *design, control, notification);
+  Notify(form_, id, control, notification);
 }
 
 LRESULT CalculatorWindow::OnCtlColor(UINT message, HDC dc, HWND control) {
-  if (const design::ControlDesign* design = DesignOf(GetDlgCtrlID(control))) {
-    if (HBRUSH brush = look_->Paint(dc, design->background))
+  if (const bindings::Binding* binding = BindingOf(GetDlgCtrlID(control))) {
+    if (HBRUSH brush = look_->Paint(dc, binding->Design().background))
       return reinterpret_cast<LRESULT>(brush);
   }
   return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
@@ -179,7 +169,7 @@ void CalculatorWindow::OnActivate(bool active) {
 void CalculatorWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
   dpi_ = dpi;
   const GdiObject<HFONT> oldFont = look_->ScaleTo(dpi);
-  LayOut();
+  LayOutChildControls(window_, dpi_, *look_);
   SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -195,16 +185,6 @@ void CalculatorWindow::OnSettingChange() {
 void CalculatorWindow::OnDestroy() {
   UnbindChildControls(form_);
   PostQuitMessage(0);
-}
-
-void CalculatorWindow::LayOut() {
-  for (const design::ControlDesign& control : design::Controls) {
-    HWND child = Control(control.name);
-    const RECT rect = PixelRect(control, dpi_);
-    SetWindowPos(child, nullptr, rect.left, rect.top, rect.right - rect.left,
-                 rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(look_->Font()), TRUE);
-  }
 }
 
 }  // namespace orunika::win32

@@ -24,9 +24,17 @@ class CalculatorWindow {
   CalculatorWindow(const CalculatorWindow&) = delete;
   CalculatorWindow& operator=(const CalculatorWindow&) = delete;
 
+  // Raises the form's Load, which selects 親 and fills both result fields, then shows the window
+  // with the keyboard in the control the bindings start it in.
+  void Show(int show);
+
   // Null once the window has been closed.
   HWND Handle() const { return window_; }
   HWND Control(std::string_view name) const;
+
+  // Hands a message to the window's dialog keyboard (Tab, Shift+Tab, the arrow keys between 親
+  // and 子), or else to the window it is for.
+  void Deliver(MSG& message) const;
 
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -41,8 +49,6 @@ class CalculatorWindow {
   SIZE OnGetDpiScaledSize(UINT dpi) const;
   void OnSettingChange();
   void OnDestroy();
-
-  void LayOut();
 
   m& form_;
   HWND window_ = nullptr;

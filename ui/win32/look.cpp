@@ -3,13 +3,17 @@
 #include <string>
 #include <utility>
 
-#include "ui/win32/pixels.h"
-#include "ui/win32/text.h"
-
 namespace orunika::win32 {
 namespace {
 
 COLORREF ToColorRef(design::Rgb rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
+
+// The em height, as CreateFont takes it: negative, in pixels.
+int FontHeight(UINT dpi) {
+  constexpr int tenThousandthsOfAPointPerInch = 72 * 10000;
+  return -MulDiv(design::FontTenThousandthsOfAPoint, static_cast<int>(dpi),
+                 tenThousandthsOfAPointPerInch);
+}
 
 GdiObject<HFONT> MakeFont(UINT dpi) {
   const std::wstring face = ToWide(design::FontFace);
@@ -45,6 +49,24 @@ HBRUSH Look::Paint(HDC dc, design::Rgb background) {
 }
 
 HBRUSH Look::Frame() { return highContrast_ ? nullptr : BrushFor(design::Black); }
+
+void Look::PaintMark(HWND button, HDC dc) {
+  RECT client;
+  GetClientRect(button, &client);
+  HDC copy = CreateCompatibleDC(dc);
+  const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
+  HGDIOBJ previous = SelectObject(copy, bitmap.get());
+  SendMessageW(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(copy), PRF_CLIENT | PRF_ERASEBKGND);
+  const COLORREF mark = GetSysColor(COLOR_WINDOWTEXT), black = ToColorRef(design::Black);
+  for (int y = 0; !highContrast_ && mark != black && y < client.bottom; ++y) {
+    for (int x = 0; x < client.right; ++x) {
+      if (GetPixel(copy, x, y) == mark) SetPixel(copy, x, y, black);
+    }
+  }
+  BitBlt(dc, 0, 0, client.right, client.bottom, copy, 0, 0, SRCCOPY);
+  SelectObject(copy, previous);
+  DeleteDC(copy);
+}
 
 HBRUSH Look::BrushFor(design::Rgb colour) {
   for (const auto& [rgb, brush] : brushes_) {

@@ -1,14 +1,44 @@
+// How the window looks at a DPI: twips turned into pixels, the font, and the colours.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
+#include <string>
+#include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "form/design.h"
-#include "ui/win32/gdi.h"
 
 namespace orunika::win32 {
+
+// Windows' wide strings are UTF-16, as the model's texts are, so a text crosses unchanged.
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+inline std::wstring ToWide(std::u16string_view text) { return {text.begin(), text.end()}; }
+inline std::u16string FromWide(std::wstring_view text) { return {text.begin(), text.end()}; }
+
+// The one place where twips become pixels, at the window's dots per inch.
+inline int Pixels(int twips, UINT dpi) {
+  return MulDiv(twips, static_cast<int>(dpi), design::TwipsPerInch);
+}
+
+// At 96 dots per inch every edge lands on a whole pixel; at 144 the odd multiples of 15 twips land
+// on half pixels, which MulDiv rounds up. The right and bottom edges are rounded, never the sizes,
+// so that controls that meet in twips still meet in pixels and each size is off by half a pixel at
+// most.
+inline RECT PixelRect(const design::ControlDesign& control, UINT dpi) {
+  return {Pixels(control.left, dpi), Pixels(control.top, dpi),
+          Pixels(control.left + control.width, dpi), Pixels(control.top + control.height, dpi)};
+}
+
+// A GDI object (font, brush) that is deleted when it goes out of scope.
+struct GdiObjectDeleter {
+  void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+template <typename Handle>
+using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
 
 // The window's font and colours. The colours are the classic scheme's, fixed as the Linux window
 // fixes them (see design.h: the title bar's text colour that the boxes were meant to take is black
@@ -32,6 +62,11 @@ class Look {
 
   // The brush for a single-line border, or nullptr under high contrast.
   HBRUSH Frame();
+
+  // Windows draws an option button's mark in the window-text colour, which a dark theme makes
+  // light on the button's white circle: under the classic look the mark is made black again, in a
+  // copy of the button drawn as usual.
+  void PaintMark(HWND button, HDC dc);
 
  private:
   HBRUSH BrushFor(design::Rgb colour);
