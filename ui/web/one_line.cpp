@@ -1,11 +1,10 @@
 #include "ui/web/one_line.h"
 
-#include <algorithm>
-
 namespace orunika::web {
 
 std::u16string FirstLine(std::u16string text) {
-  text.resize(std::min(text.find(u'\r'), text.find(u'\n')));
+  const std::size_t lineBreak = text.find_first_of(u"\r\n");
+  if (lineBreak != std::u16string::npos) text.resize(lineBreak);
   return text;
 }
 
