@@ -7,7 +7,6 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QToolTip>
-#include <type_traits>
 #include <variant>
 
 #include "form/bindings.h"
@@ -16,6 +15,11 @@
 
 namespace orunika::ui {
 namespace {
+
+template <typename... Kinds>
+struct Overloaded : Kinds... {
+  using Kinds::operator()...;
+};
 
 // Windows moves through a group of option buttons with any arrow key, round from the last to the
 // first, selecting each as it goes. Qt's buttons move only to a button standing in the arrow's
@@ -89,18 +93,13 @@ CalculatorWindow::CalculatorWindow(m& form, QWidget* parent) : QWidget(parent) {
   QWidget* previous = nullptr;  // in the tab chain
   for (const bindings::Binding& binding : bindings::Bindings) {
     const design::ControlDesign& design = binding.Design();
-    QWidget* control = nullptr;
-    QLabel* label = nullptr;
-    std::visit(
-        [&]<typename Control>(Control m::*member) {
-          if constexpr (std::is_same_v<Control, TextBox>) {
-            control = MakeTextBox(form.*member, design, this);
-          } else if constexpr (std::is_same_v<Control, OptionButton>) {
-            control = MakeOptionButton(form.*member, *seats, this);
-          } else {
-            control = label = MakeLabel(form.*member, design, this);
-          }
-        },
+    QWidget* control = std::visit(
+        Overloaded{
+            [&](TextBox m::*box) -> QWidget* { return MakeTextBox(form.*box, design, this); },
+            [&](OptionButton m::*button) -> QWidget* {
+              return MakeOptionButton(form.*button, *seats, this);
+            },
+            [&](Label m::*label) -> QWidget* { return MakeLabel(form.*label, design, this); }},
         binding.member);
     control->setObjectName(ToQString(binding.Name()));
     control->setGeometry(PixelRect(design));
@@ -108,7 +107,7 @@ CalculatorWindow::CalculatorWindow(m& form, QWidget* parent) : QWidget(parent) {
     control->setToolTip(ToQString(design.toolTip));
     // A screen reader announces the named control by this caption: "ロンアガリ 7700".
     if (caption) caption->setBuddy(control);
-    caption = label && !design.labels.empty() ? label : nullptr;
+    caption = design.labels.empty() ? nullptr : qobject_cast<QLabel*>(control);
     if (binding.TakesFocus()) {
       if (previous) setTabOrder(previous, control);
       previous = control;
