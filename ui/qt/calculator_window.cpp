@@ -20,6 +20,8 @@ template <typename... Kinds>
 struct Overloaded : Kinds... {
   using Kinds::operator()...;
 };
+template <typename... Kinds>
+Overloaded(Kinds...) -> Overloaded<Kinds...>;  // Clang 14 deduces no aggregate's arguments
 
 // Windows moves through a group of option buttons with any arrow key, round from the last to the
 // first, selecting each as it goes. Qt's buttons move only to a button standing in the arrow's
