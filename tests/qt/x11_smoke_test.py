@@ -1,8 +1,7 @@
 #!/usr/bin/python3
-"""The built program on a real X server, used as a person would: keys typed and a mouse click sent
-as X events by xdotool, and everything read back through AT-SPI, as a screen reader reads it: each
-control by its role and the caption that labels it, and every change of a result as an event.
-Keeps a screenshot of the window.
+"""What only the real program on a real X server shows: its window found by its title, its start
+read through AT-SPI as a screen reader reads it (each control by its role and the caption that
+labels it), and a hand typed as X key events by xdotool. Keeps a screenshot of the window.
 
 Usage: x11_smoke_test.py PROGRAM SCREENSHOT.png, under dbus-run-session and xvfb-run."""
 import os
@@ -14,57 +13,41 @@ import pyatspi
 from gi.repository import GLib
 
 REQUIRED = "入力が必要"
-# How long to wait for the program before calling it broken. Every wait ends as soon as the
-# program answers; only a broken one waits the whole time, so this is generous for a machine that
-# is busy, or runs the program under sanitizers.
-PATIENCE = 60.0
+# Every wait ends as soon as its condition holds; only a broken program waits this long. A shared
+# machine under load, or the sanitizers, may take a minute where an idle one takes a second.
+PATIENCE = 240.0
+
+
+def wait_for(what, condition):
+    """Polls until condition() gives something true, and returns that."""
+    deadline = time.monotonic() + PATIENCE
+    while time.monotonic() < deadline:
+        # AT-SPI's events keep its cache of the tree and the texts up to date: deliver them first.
+        while GLib.MainContext.default().iteration(False):
+            pass
+        try:
+            seen = condition()
+        except GLib.Error:  # a call the busy program did not answer in time: ask again
+            seen = None
+        if seen:
+            return seen
+        time.sleep(0.1)
+    sys.exit(f"FAIL: after {PATIENCE:.0f} s, still no {what}")
 
 
 def xdotool(*args):
-    return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True,
-                          text=True, timeout=PATIENCE).stdout
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=PATIENCE)
 
 
-def check(what, seen, expected):
-    if seen != expected:
-        sys.exit(f"FAIL: {what}: expected {expected!r}, saw {seen!r}")
-
-
-def wait_for(what, read, expected):
-    deadline = time.monotonic() + PATIENCE
-    while read() != expected and time.monotonic() < deadline:
-        GLib.MainContext.default().iteration(False)  # deliver AT-SPI events meanwhile
-        time.sleep(0.02)
-    check(what, read(), expected)
-
-
-def accessible_tree(node):
+def tree(node):
     yield node
     for child in node:
-        if child is not None:
-            yield from accessible_tree(child)
+        yield from tree(child) if child is not None else ()
 
 
-def find_application(name):
-    deadline = time.monotonic() + PATIENCE
-    while time.monotonic() < deadline:
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == name:
-                return app
-        time.sleep(0.05)
-    sys.exit(f"FAIL: no accessible application named {name}")
-
-
-def labelled_by(node):
-    return [relation.getTarget(0).name for relation in node.getRelationSet()
-            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY]
-
-
-def find(nodes, role, caption):
-    """The control of that role that a screen reader announces by that caption."""
-    found = [node for node in nodes if node.getRole() == role and labelled_by(node) == [caption]]
-    check(f"controls of role {role} labelled {caption}", len(found), 1)
-    return found[0]
+def labelled(caption):
+    return lambda node: caption in [relation.getTarget(0).name for relation in node.getRelationSet()
+                                    if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY]
 
 
 def main():
@@ -72,49 +55,32 @@ def main():
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     calculator = subprocess.Popen([program], env=env)
     try:
-        window_id = xdotool("search", "--sync", "--onlyvisible", "--name", "^Orunika$").split()[0]
-        check("window size", "218x96" in xdotool("getwindowgeometry", window_id), True)
-        xdotool("windowfocus", "--sync", window_id)
-        nodes = list(accessible_tree(find_application("Orunika")))
+        window = wait_for("window titled Orunika", lambda: xdotool(
+            "search", "--onlyvisible", "--name", "^Orunika$").stdout.split())[0]
+        app = wait_for("accessible application Orunika", lambda: next(
+            (app for app in pyatspi.Registry.getDesktop(0) if app and app.name == "Orunika"), 0))
 
-        check("han box", find(nodes, pyatspi.ROLE_TEXT, "飜数").name, "飜数")
-        check("fu box", find(nodes, pyatspi.ROLE_TEXT, "符").name, "符")
-        ron, tsumo = (find(nodes, pyatspi.ROLE_LABEL, caption) for caption in ("ロンアガリ", "ツモアガリ"))
-        check("tsumo description", tsumo.description, "表示形式は(子.親)です")
-        seats = {node.name: node for node in nodes if node.getRole() == pyatspi.ROLE_RADIO_BUTTON}
-        selected = lambda: sorted(name for name, node in seats.items()
-                                  if node.getState().contains(pyatspi.STATE_CHECKED))
-        results = lambda: (ron.name, tsumo.name)
-        check("seats", sorted(seats), ["子", "親"])
-        wait_for("start-up seat", selected, ["親"])
-        wait_for("start-up results", results, (REQUIRED, REQUIRED))
+        def find(role, test, what):
+            """The one control of that role that passes the test, once the tree holds it."""
+            def found():
+                nodes = [node for node in tree(app) if node.getRole() == role and test(node)]
+                return nodes[0] if len(nodes) == 1 else None
+            return wait_for(what, found)
 
-        announced = []  # what a screen reader heard, a repeated notice counted once
-
-        def listener(event):
-            notice = (event.source.name, event.source == ron)
-            if notice not in announced[-2:]:
-                announced.append(notice)
-
-        pyatspi.Registry.registerEventListener(listener, "object:property-change:accessible-name")
-
-        xdotool("type", "--delay", 30, "3")
-        xdotool("key", "Tab")
-        xdotool("type", "--delay", 30, "40")
-        wait_for("親, han 3, fu 40", results, ("7700", "2600"))
-        xdotool("mousemove", "--window", window_id, 12, 36, "click", 1)  # on 子
-        wait_for("子 selected", selected, ["子"])
-        wait_for("子, han 3, fu 40", results, ("5200", "1300.2600"))
-        subprocess.run(["import", "-window", window_id, screenshot], check=True,
-                       timeout=PATIENCE)
-        xdotool("mousemove", "--window", window_id, 200, 36, "click", 1)  # after the fu
-        xdotool("key", "BackSpace")
-        wait_for("fu 4", results, (REQUIRED, REQUIRED))
-
-        wait_for("every change of a result announced", lambda: announced, [
-            ("7700", True), ("2600", False), ("5200", True), ("1300.2600", False),
-            (REQUIRED, True), (REQUIRED, False)])
-        print(f"the real window answered keys and clicks; screenshot in {screenshot}")
+        for caption in ("飜数", "符"):
+            find(pyatspi.ROLE_TEXT, labelled(caption), f"text box labelled {caption}")
+        ron, tsumo = (find(pyatspi.ROLE_LABEL, labelled(caption), f"field labelled {caption}")
+                      for caption in ("ロンアガリ", "ツモアガリ"))
+        dealer = find(pyatspi.ROLE_RADIO_BUTTON, lambda node: node.name == "親", "option button 親")
+        wait_for("start with 親 selected and both fields asking for input", lambda: (
+            dealer.getState().contains(pyatspi.STATE_CHECKED) and ron.name == tsumo.name == REQUIRED))
+        wait_for("keyboard focus in the window", lambda: xdotool("windowfocus", window) and xdotool(
+            "getwindowfocus").stdout.split() == [window])
+        xdotool("type", "--delay", "50", "3\t40")  # han, Tab, fu
+        wait_for("7700 and 2600 for 親, 3 han and 40 fu", lambda: (ron.name, tsumo.name) == (
+            "7700", "2600"))
+        subprocess.run(["import", "-window", window, screenshot], check=True, timeout=PATIENCE)
+        print(f"the real window answered X keys and a screen reader; screenshot in {screenshot}")
     finally:
         calculator.terminate()
         try:
