@@ -39,12 +39,6 @@ def xdotool(*args):
     return subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=PATIENCE)
 
 
-def tree(node):
-    yield node
-    for child in node:
-        yield from tree(child) if child is not None else ()
-
-
 def labelled(caption):
     return lambda node: caption in [relation.getTarget(0).name for relation in node.getRelationSet()
                                     if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY]
@@ -63,7 +57,7 @@ def main():
         def find(role, test, what):
             """The one control of that role that passes the test, once the tree holds it."""
             def found():
-                nodes = [node for node in tree(app) if node.getRole() == role and test(node)]
+                nodes = pyatspi.findAllDescendants(app, lambda n: n.getRole() == role and test(n))
                 return nodes[0] if len(nodes) == 1 else None
             return wait_for(what, found)
 
@@ -82,11 +76,7 @@ def main():
         subprocess.run(["import", "-window", window, screenshot], check=True, timeout=PATIENCE)
         print(f"the real window answered X keys and a screen reader; screenshot in {screenshot}")
     finally:
-        calculator.terminate()
-        try:
-            calculator.wait(timeout=PATIENCE)
-        except subprocess.TimeoutExpired:
-            calculator.kill()
+        calculator.kill()
 
 
 if __name__ == "__main__":
