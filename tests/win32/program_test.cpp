@@ -6,8 +6,6 @@
 
 #include <array>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "ui/win32/child_controls.h"
 
@@ -16,9 +14,10 @@ namespace {
 
 constexpr wchar_t Program[] = L"orunika.exe";  // the tests run beside it
 
+// The fixed part's numbers, the one translation, Japanese in UTF-16, and its block of strings.
 TEST(ProgramFile, CarriesTheVersionRecord) {
-  std::vector<char> record(GetFileVersionInfoSizeW(Program, nullptr));
-  ASSERT_TRUE(GetFileVersionInfoW(Program, 0, static_cast<DWORD>(record.size()), record.data()));
+  std::string record(GetFileVersionInfoSizeW(Program, nullptr), '\0');
+  ASSERT_TRUE(GetFileVersionInfoW(Program, 0, record.size(), record.data()));
   auto query = [&](const std::wstring& path) {
     void* value = nullptr;
     UINT size = 0;
@@ -29,22 +28,21 @@ TEST(ProgramFile, CarriesTheVersionRecord) {
   ASSERT_TRUE(fixed && language);
   EXPECT_EQ((std::array{fixed->dwFileVersionMS, fixed->dwFileVersionLS, fixed->dwProductVersionMS,
                         fixed->dwProductVersionLS, fixed->dwFileOS, fixed->dwFileType, *language}),
-            (std::array<DWORD, 7>{0x30000, 1, 0x30000, 1, VOS__WINDOWS32, VFT_APP,
-                                  MAKELONG(0x0411, 1200)}));  // Japanese in UTF-16
-  for (auto [name, expected] : {std::pair{L"FileVersion", L"3.00.0001"},
-                                {L"ProductVersion", L"3.00.0001"},
-                                {L"ProductName", L"Orunika Version3.0.0"},
-                                {L"FileDescription", L"Orunika"},
-                                {L"InternalName", L"orunika"},
-                                {L"OriginalFilename", L"orunika.exe"},
-                                {L"CompanyName", L""}}) {
-    const auto* value =
-        static_cast<const wchar_t*>(query(L"\\StringFileInfo\\041104B0\\" + std::wstring(name)));
-    EXPECT_EQ(std::wstring_view(value ? value : L"(none)"), expected) << name;
+            (std::array<DWORD, 7>{0x30000, 1, 0x30000, 1, VOS__WINDOWS32, VFT_APP, 0x04B00411}));
+  std::wstring strings;
+  for (std::wstring name : {L"CompanyName", L"FileDescription", L"FileVersion", L"InternalName",
+                            L"OriginalFilename", L"ProductName", L"ProductVersion"}) {
+    const auto* value = static_cast<const wchar_t*>(query(L"\\StringFileInfo\\041104B0\\" + name));
+    strings += name + L"=" + (value ? value : L"(none)") + L";";
   }
+  EXPECT_EQ(strings,
+            L"CompanyName=;FileDescription=Orunika;FileVersion=3.00.0001;InternalName=orunika;"
+            L"OriginalFilename=orunika.exe;ProductName=Orunika Version3.0.0;"
+            L"ProductVersion=3.00.0001;");
 }
 
-// 16 colours at 16 and 32 pixels, each picture's height counting the colours and the mask.
+// Two pictures, as Windows picks them for 16 and 32 pixels: 16 colours, each picture's height
+// counting the colours and the mask.
 TEST(ProgramFile, CarriesTheGlobeIn16ColoursAt16And32Pixels) {
   HMODULE program =
       LoadLibraryExW(Program, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
@@ -54,7 +52,7 @@ TEST(ProgramFile, CarriesTheGlobeIn16ColoursAt16And32Pixels) {
   };
   BYTE* group = resource(1, RT_GROUP_ICON);
   ASSERT_NE(group, nullptr);
-  EXPECT_EQ(group[4], 2);  // pictures in the group
+  EXPECT_EQ(group[4], 2);
   for (long size : {16, 32}) {
     const auto* picture = reinterpret_cast<const BITMAPINFOHEADER*>(
         resource(LookupIconIdFromDirectoryEx(group, TRUE, size, size, LR_DEFAULTCOLOR), RT_ICON));
@@ -65,6 +63,8 @@ TEST(ProgramFile, CarriesTheGlobeIn16ColoursAt16And32Pixels) {
   FreeLibrary(program);
 }
 
+// Both fields ask for input, 親 is checked and the keyboard is in the han box; GetDlgItemTextW asks
+// by WM_GETTEXT, which reaches a control of another process, as GetWindowTextW does not.
 TEST(ProgramFile, StartsReadyAndEndsWithStatusZero) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -76,15 +76,11 @@ TEST(ProgramFile, StartsReadyAndEndsWithStatusZero) {
   HWND window = nullptr;
   for (int tries = 0; tries < 500 && !(window = FindWindowW(L"Orunika", nullptr)); ++tries)
     Sleep(10);
-  ASSERT_NE(window, nullptr);
-  // WM_GETTEXT reaches a control of another process, which GetWindowTextW does not.
-  for (const char* field : {"c", "d"}) {
-    wchar_t text[16]{};
-    SendMessageW(GetDlgItem(window, ControlId(field)), WM_GETTEXT, 16,
-                 reinterpret_cast<LPARAM>(text));
-    EXPECT_STREQ(text, L"入力が必要") << field;
-  }
-  EXPECT_EQ(SendMessageW(GetDlgItem(window, ControlId("g")), BM_GETCHECK, 0, 0), BST_CHECKED);
+  wchar_t c[16]{}, d[16]{};
+  GetDlgItemTextW(window, ControlId("c"), c, 16);
+  GetDlgItemTextW(window, ControlId("d"), d, 16);
+  EXPECT_EQ(c + (L";" + std::wstring(d)), L"入力が必要;入力が必要");
+  EXPECT_TRUE(IsDlgButtonChecked(window, ControlId("g")));
   GUITHREADINFO thread{};
   thread.cbSize = sizeof thread;
   GetGUIThreadInfo(started.dwThreadId, &thread);
@@ -93,8 +89,7 @@ TEST(ProgramFile, StartsReadyAndEndsWithStatusZero) {
             DPI_AWARENESS_PER_MONITOR_AWARE);
   PostMessageW(window, WM_CLOSE, 0, 0);
   DWORD status = STILL_ACTIVE;
-  if (WaitForSingleObject(started.hProcess, 30000) == WAIT_TIMEOUT)
-    TerminateProcess(started.hProcess, 1);
+  if (WaitForSingleObject(started.hProcess, 30000)) TerminateProcess(started.hProcess, 1);
   GetExitCodeProcess(started.hProcess, &status);
   EXPECT_EQ(status, 0u);
   CloseHandle(started.hThread);
