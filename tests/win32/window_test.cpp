@@ -1,7 +1,8 @@
-// The Win32 window in this process at the DPI of the Wine prefix it runs in, 96, and 144 in the
-// second run: the scenarios every drawing plays, what neither they nor a picture can see, and the
-// reference pictures.
+// The Windows program under Wine at the DPI of the Wine prefix it runs in, 96, and 144 in the
+// second run: its window in this process playing the scenarios every drawing plays, what neither
+// they nor a picture can see, and the reference pictures; and the built program started.
 #include <gtest/gtest.h>
+#include <process.h>
 #include <windows.h>
 // After windows.h, which they need.
 #include <commctrl.h>
@@ -149,9 +150,7 @@ TEST(Window, FollowsAMoveToAScreenOfAnotherDpi) {
   const HWND handle = window.Handle();
   const UINT other = GetDpiForWindow(handle) == 96 ? 144 : 96;
   auto pixels = [other](int twips) { return static_cast<LONG>((twips * other + 720) / 1440); };
-  SIZE size{};
-  SendMessageW(handle, WM_GETDPISCALEDSIZE, other, reinterpret_cast<LPARAM>(&size));
-  RECT suggested{40, 30, 40 + size.cx, 30 + size.cy}, place;
+  RECT suggested{40, 30, 400, 200}, place;
   SendMessageW(handle, WM_DPICHANGED, MAKEWPARAM(other, other),
                reinterpret_cast<LPARAM>(&suggested));
   GetWindowRect(handle, &place);
@@ -210,6 +209,36 @@ TEST(Window, ShowsItsFrameClassCaptionsTooltipsAndKeyboardAsDesigned) {
   SetFocus(handle);  // as another program may
   EXPECT_EQ(window.Read("focus"), "b");
   EXPECT_EQ(window.Read("b").size(), 30001u);
+}
+
+// The built orunika.exe started as Explorer starts it, which alone shows its start from wWinMain,
+// its DPI awareness from its own manifest and its exit status: both fields ask for input, 親 is
+// checked and the keyboard is in the han box. GetDlgItemTextW asks by WM_GETTEXT, which reaches a
+// control of another process, as GetWindowTextW does not.
+TEST(Program, StartsReadyAndEndsWithStatusZero) {
+  const auto started =
+      reinterpret_cast<HANDLE>(_wspawnl(_P_NOWAIT, L"orunika.exe", L"orunika.exe", nullptr));
+  WaitForInputIdle(started, 30000);
+  HWND window = nullptr;
+  for (int tries = 0; tries < 500 && !(window = FindWindowW(L"Orunika", nullptr)); ++tries)
+    Sleep(10);
+  wchar_t c[16]{}, d[16]{};
+  GetDlgItemTextW(window, ControlId("c"), c, 16);
+  GetDlgItemTextW(window, ControlId("d"), d, 16);
+  EXPECT_EQ(c + (L";" + std::wstring(d)), L"入力が必要;入力が必要");
+  EXPECT_TRUE(IsDlgButtonChecked(window, ControlId("g")));
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+  EXPECT_EQ(thread.hwndFocus, GetDlgItem(window, ControlId("a")));
+  EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(window)),
+            DPI_AWARENESS_PER_MONITOR_AWARE);
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  DWORD status = STILL_ACTIVE;
+  if (WaitForSingleObject(started, 30000)) TerminateProcess(started, 1);
+  GetExitCodeProcess(started, &status);
+  EXPECT_EQ(status, 0u);
+  CloseHandle(started);
 }
 
 constexpr CLSID Png{0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
