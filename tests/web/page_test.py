@@ -1,110 +1,131 @@
-"""What only the page has: its places at 100 %, the phone's width, the names a screen reader
-finds, a reload with no network, and a console with no errors whatever is typed.
+"""The page in headless Chromium: the shared scenarios (tests/scenarios/scenarios.json), played with
+real key and mouse events, and what only the page has. At 100 %: the places of the design, the
+names a screen reader finds, and a console with no errors whatever is dropped. On a phone: the
+whole form scaled to the width, the number keypad, and a reload with no network.
 
-Usage: page_test.py SITE_FOLDER DESIGN_HEADER
+Usage: page_test.py SITE_FOLDER SOURCE_FOLDER
 """
+import json
+import pathlib
 import re
 import sys
 import unittest
 
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
 
 import browser
 
-SITE = DESIGN = None
+# Each control's place in CSS pixels against the form's; a seat's place is its label's.
+PLACES = """const form = document.getElementById('m').getBoundingClientRect();
+return Object.fromEntries(arguments[0].map(name => {
+  const r = document.getElementById(name).closest('#m > *, #m').getBoundingClientRect();
+  return [name, [r.left - form.left, r.top - form.top, r.width, r.height]]; }));"""
 
 
-def design_rows():
-    """Each control's name and place in twips, read from the design header itself."""
-    with open(DESIGN, encoding="utf-8") as header:
-        rows = re.findall(r'\{"(\w+)", (\d+), (\d+), (\d+), (\d+),', header.read())
-    return {name: tuple(int(twips) for twips in place) for name, *place in rows}
+def chord(name):  # "Up", "Shift+Tab", "Ctrl+Z": send_keys holds a modifier down to its end
+    return [getattr(Keys, {"Ctrl": "CONTROL"}.get(key, key.upper()), key.lower())
+            for key in name.split("+")]
 
 
-def client_width():
-    with open(DESIGN, encoding="utf-8") as header:
-        return int(re.search(r"ClientWidth = (\d+);", header.read())[1])
+def act(driver, step):
+    """Does what a scenario's step says, to the control with the keyboard after any click."""
+    if "into" in step or "click" in step:  # a box gets the keyboard as a click gives it
+        control = driver.find_element(By.ID, step.get("into") or step["click"])
+        ActionChains(driver).click(control).perform()
+    keys = driver.switch_to.active_element.send_keys
+    if "type" in step:
+        keys(Keys.END, step["type"].replace("\b", Keys.BACKSPACE))
+    if "paste" in step:
+        keys(*chord("Ctrl+A"))
+        driver.execute_async_script(
+            "navigator.clipboard.writeText(arguments[0]).then(arguments[1])", step["paste"])
+        keys(*chord("Ctrl+V"))
+    if "press" in step:
+        keys(*chord(step["press"]))
 
 
-PLACE = """
-const control = document.getElementById(arguments[0]).closest('#m > *');
-const form = document.getElementById('m').getBoundingClientRect();
-const r = control.getBoundingClientRect();
-return [r.left - form.left, r.top - form.top, r.width, r.height];"""
+def design_places():
+    """The form's size and each control's place in twips, read from the design header itself."""
+    text = (SOURCE / "form/design.h").read_text(encoding="utf-8")
+    size = re.search(r"ClientWidth = (\d+);\s+inline constexpr int ClientHeight = (\d+);", text)
+    rows = re.findall(r'\{"(\w+)", (\d+), (\d+), (\d+), (\d+),', text)
+    return {"m": [0, 0, int(size[1]), int(size[2])],
+            **{name: [int(twips) for twips in place] for name, *place in rows}}
+
+
+def console_errors(driver):
+    return [entry["message"] for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
 
 
 class Page(unittest.TestCase):
-    def test_controls_stand_at_their_design_places_at_100_percent(self):
-        with browser.serve(SITE) as address, browser.chromium() as chromium:
-            browser.open_page(chromium, address)
-            rows = design_rows()
-            self.assertEqual(len(rows), 10)
-            for name, twips in rows.items():
-                self.assertEqual(chromium.execute_script(PLACE, name),
-                                 [value / 15 for value in twips], name)
-            self.assertEqual(chromium.find_element(By.ID, "m").size,
-                             {"width": 218, "height": 96})
-            self.assertEqual(chromium.execute_script(
-                "return [document.title, document.documentElement.lang]"), ["Orunika", "ja"])
+    def test_the_shared_scenarios(self):
+        scenarios = json.loads((SOURCE / "tests/scenarios/scenarios.json").read_text("utf-8"))
+        with browser.serve(SITE) as address, browser.chromium() as driver:
+            driver.execute_cdp_cmd("Browser.grantPermissions", {
+                "origin": address.rstrip("/"),
+                "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+            for scenario in scenarios["scenarios"]:
+                browser.open_page(driver, address)
+                for number, step in enumerate(scenario["steps"], 1):
+                    act(driver, step)
+                    with self.subTest(scenario["name"], step=number):  # answered at once
+                        self.assertEqual(browser.read(driver, *step["then"]), step["then"])
+            self.assertEqual(console_errors(driver), [])
 
-    def test_a_phone_fills_its_width_with_the_whole_form_and_offers_the_keypad(self):
-        with browser.serve(SITE) as address, browser.chromium(390, 844, phone=True) as chromium:
-            browser.open_page(chromium, address)
-            width, scroll, form, boxes = chromium.execute_script("""return [innerWidth,
-                document.scrollingElement.scrollWidth, document.getElementById('m').offsetWidth,
-                [...document.querySelectorAll('#a, #b')].map(box => box.inputMode)]""")
-            self.assertEqual(width, 390)
-            self.assertLessEqual(scroll, width)
-            self.assertAlmostEqual(form, width, delta=1)
-            self.assertEqual(boxes, ["decimal", "decimal"])
-            left, _, right, _ = design_rows()["d"]  # scaled as a whole, not reflowed
-            d = chromium.execute_script(PLACE, "d")
-            self.assertAlmostEqual(d[0] + d[2], (left + right) * width / client_width(), delta=0.5)
-
-    def test_a_screen_reader_finds_every_control_by_its_name(self):
-        with browser.serve(SITE) as address, browser.chromium() as chromium:
-            browser.open_page(chromium, address)
-            chromium.find_element(By.ID, "a").send_keys("5")
-            nodes = chromium.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
-            named = {(node["role"]["value"], node.get("name", {}).get("value")):
-                     node.get("value", {}).get("value") for node in nodes
-                     if not node.get("ignored")}
-            for role, name, shown in [("textbox", "飜数", "5"), ("textbox", "符", ""),
-                                      ("radio", "親", None), ("radio", "子", None),
-                                      ("textbox", "ロンアガリ", "12000"),
-                                      ("textbox", "ツモアガリ", "4000")]:
-                self.assertIn((role, name), named)
-                if shown is not None:
-                    self.assertEqual(named[(role, name)] or "", shown, name)
-
-    def test_a_reload_without_network_still_calculates(self):
-        with browser.chromium() as chromium:
+    def test_at_100_percent_then_on_a_phone_without_network(self):
+        places = design_places()
+        self.assertEqual(len(places), 11)
+        with browser.chromium() as driver:
             with browser.serve(SITE) as address:
-                browser.open_page(chromium, address)
-                browser.wait(chromium, lambda d: d.execute_script(
-                    "return navigator.serviceWorker.controller !== null"), "the worker")
-            chromium.refresh()  # the server is gone
-            browser.wait(chromium, lambda d: browser.value(d, "c") == browser.ASKING, "start")
-            chromium.find_element(By.ID, "a").send_keys("3")
-            chromium.find_element(By.ID, "b").send_keys("40")
-            self.assertEqual(browser.value(chromium, "c"), "7700")
-            self.assertEqual(chromium.execute_script(
-                "return caches.keys()", ), ["orunika-3.0.0.1"])
+                browser.open_page(driver, address)
+                self.assertEqual(driver.execute_script(PLACES, list(places)),
+                                 {name: [twips / 15 for twips in place]
+                                  for name, place in places.items()})
+                driver.find_element(By.ID, "a").send_keys("5")
+                nodes = driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+                named = {(node["role"]["value"], node.get("name", {}).get("value")):
+                         node.get("value", {}).get("value", "") for node in nodes
+                         if not node.get("ignored")}
+                expected = {("textbox", "飜数"): "5", ("textbox", "符"): "",
+                            ("radio", "親"): "", ("radio", "子"): "",
+                            ("textbox", "ロンアガリ"): "12000", ("textbox", "ツモアガリ"): "4000"}
+                self.assertEqual({key: named.get(key) for key in expected}, expected)
+                driver.execute_script("""const box = document.getElementById('b');
+                    const texts = ['1'.repeat(100000), '\\0\\ud800', '1e309', '-0', '40\\n5'];
+                    for (const text of texts) {
+                      const dataTransfer = new DataTransfer();
+                      dataTransfer.setData('text/plain', text);
+                      box.setSelectionRange(0, box.value.length);  // unlike select(), no focus
+                      box.dispatchEvent(new DragEvent('drop', {bubbles: true, cancelable: true,
+                                                               dataTransfer}));
+                    }""")
+                self.assertEqual(browser.read(driver, "b", "c"), {"b": "40", "c": "12000"})
+                self.assertEqual(console_errors(driver), [])
+                browser.wait(driver, lambda d: d.execute_script(
+                    "return navigator.serviceWorker.controller"), "the worker")
+            # The same page on a phone, from the worker alone: the server is gone.
+            driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": 390, "height": 844, "deviceScaleFactor": 3, "mobile": True})
+            driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+            browser.open_page(driver, address)
+            self.assertEqual(driver.execute_script("""return [innerWidth,
+                document.scrollingElement.scrollWidth <= innerWidth,
+                [...document.querySelectorAll('#a, #b')].map(box => box.inputMode),
+                document.title, document.documentElement.lang]"""),
+                [390, True, ["decimal", "decimal"], "Orunika", "ja"])
+            shown = driver.execute_script(PLACES, list(places))
+            for name, place in places.items():  # every length by one factor: nothing reflows
+                for pixels, twips in zip(shown[name], place):
+                    self.assertAlmostEqual(pixels, twips * 390 / places["m"][2], delta=0.5,
+                                           msg=name)
+            driver.find_element(By.ID, "a").send_keys("3")
+            driver.find_element(By.ID, "b").send_keys("40")
+            self.assertEqual(browser.read(driver, "c"), {"c": "7700"})
+            self.assertEqual(driver.execute_script("return caches.keys()"), ["orunika-3.0.0.1"])
 
-    def test_no_input_writes_to_the_console_and_a_drop_keeps_its_first_line(self):
-        with browser.serve(SITE) as address, browser.chromium() as chromium:
-            browser.open_page(chromium, address)
-            chromium.execute_script("""const box = document.getElementById('b');
-                for (const text of ['1'.repeat(100000), '\\0\\ud800', '1e309', '-0', '40\\n5']) {
-                  const data = new DataTransfer();
-                  data.setData('text/plain', text);
-                  box.focus(); box.select();
-                  box.dispatchEvent(new DragEvent('drop', {bubbles: true, cancelable: true,
-                                                           dataTransfer: data}));
-                }""")
-            self.assertEqual(browser.value(chromium, "b"), "40")
-            self.assertEqual(browser.console_errors(chromium), [])
 
 if __name__ == "__main__":
-    SITE, DESIGN = sys.argv[1:3]
+    SITE, SOURCE = sys.argv[1], pathlib.Path(sys.argv[2])
     unittest.main(argv=sys.argv[:1] + sys.argv[3:], verbosity=2)
