@@ -3,7 +3,8 @@
 read through AT-SPI as a screen reader reads it (each control by its role and the caption that
 labels it), and a hand typed as X key events by xdotool. Keeps a screenshot of the window.
 
-Usage: x11_smoke_test.py PROGRAM SCREENSHOT.png, under dbus-run-session and xvfb-run."""
+Usage: x11_smoke_test.py PROGRAM SCREENSHOT.png, under dbus-run-session. It starts an Xvfb of its
+own, which picks a free display itself: xvfb-run -a can pick one that a run beside it takes first."""
 import os
 import subprocess
 import sys
@@ -16,12 +17,13 @@ REQUIRED = "入力が必要"
 # Every wait ends as soon as its condition holds; only a broken program waits this long. A shared
 # machine under load, or the sanitizers, may take a minute where an idle one takes a second.
 PATIENCE = 240.0
+PROGRAM = None  # the calculator, once started: a wait ends when it does
 
 
 def wait_for(what, condition):
     """Polls until condition() gives something true, and returns that."""
     deadline = time.monotonic() + PATIENCE
-    while time.monotonic() < deadline:
+    while time.monotonic() < deadline and PROGRAM.poll() is None:
         # AT-SPI's events keep its cache of the tree and the texts up to date: deliver them first.
         while GLib.MainContext.default().iteration(False):
             pass
@@ -32,7 +34,8 @@ def wait_for(what, condition):
         if seen:
             return seen
         time.sleep(0.1)
-    sys.exit(f"FAIL: after {PATIENCE:.0f} s, still no {what}")
+    ended = "" if PROGRAM.poll() is None else f" the program ended with status {PROGRAM.poll()},"
+    sys.exit(f"FAIL:{ended} no {what} after {time.monotonic() - deadline + PATIENCE:.0f} s")
 
 
 def xdotool(*args):
@@ -46,13 +49,21 @@ def labelled(caption):
 
 def main():
     program, screenshot = sys.argv[1], sys.argv[2]
-    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    calculator = subprocess.Popen([program], env=env)
+    # Xvfb names its display on the pipe once it takes clients. Without -noreset it would reset as
+    # the program's display check hangs up, its only client, and refuse Qt's connection meanwhile.
+    reader, writer = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(writer), "-noreset", "-nolisten", "tcp",
+                               "-screen", "0", "640x480x24"], pass_fds=(writer,))
+    os.close(writer)
+    os.environ.update(DISPLAY=":" + os.fdopen(reader).readline().strip(), QT_QPA_PLATFORM="xcb",
+                      QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    global PROGRAM
+    PROGRAM = subprocess.Popen([program])
     try:
         window = wait_for("window titled Orunika", lambda: xdotool(
             "search", "--onlyvisible", "--name", "^Orunika$").stdout.split())[0]
-        app = wait_for("accessible application Orunika", lambda: next(
-            (app for app in pyatspi.Registry.getDesktop(0) if app and app.name == "Orunika"), 0))
+        app = wait_for("accessible application Orunika", lambda: next((
+            app for app in pyatspi.Registry.getDesktop(0) if app and app.name == "Orunika"), None))
 
         def find(role, test, what):
             """The one control of that role that passes the test, once the tree holds it."""
@@ -76,7 +87,8 @@ def main():
         subprocess.run(["import", "-window", window, screenshot], check=True, timeout=PATIENCE)
         print(f"the real window answered X keys and a screen reader; screenshot in {screenshot}")
     finally:
-        calculator.kill()
+        PROGRAM.kill()
+        server.kill()
 
 
 if __name__ == "__main__":
