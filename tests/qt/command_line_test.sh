@@ -14,15 +14,12 @@ cases=(
 )
 errors=$(mktemp)
 trap 'rm -f "$errors"' EXIT
-failures=0
 for case in "${cases[@]}"; do
   # shellcheck disable=SC2086  # the arguments are words
   out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u WAYLAND_SOCKET -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \
         "$program" ${case%%|*} 2>"$errors")
   seen="$?|$out|$(cat "$errors")"
-  if ! printf '%s' "$seen" | grep -Ezxq -- "${case#*|}"; then
-    echo "FAIL: orunika ${case%%|*}: $seen" >&2
-    failures=$((failures + 1))
-  fi
+  printf '%s' "$seen" | grep -Ezxq -- "${case#*|}" ||
+    { echo "FAIL: orunika ${case%%|*}: $seen" >&2; exit 1; }
 done
-[ "$failures" -eq 0 ] && echo "command_line: ${#cases[@]} cases as expected"
+echo "command_line: ${#cases[@]} cases as expected"
