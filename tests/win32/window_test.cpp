@@ -176,7 +176,7 @@ TEST(Window, ShowsItsFrameClassCaptionsTooltipsAndKeyboardAsDesigned) {
   EXPECT_EQ(GetWindowLongPtrW(handle, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0);
   EXPECT_EQ(GetWindowLongPtrW(handle, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME, 0);
   for (auto [index, expected] :
-       {std::pair<int, HANDLE>{GCLP_HICON, LoadIconW(GetModuleHandleW(nullptr), L"#1")},
+       {std::tuple<int, HANDLE>{GCLP_HICON, LoadIconW(GetModuleHandleW(nullptr), L"#1")},
         {GCLP_HCURSOR, LoadCursorW(nullptr, IDC_ARROW)},
         {GCLP_HBRBACKGROUND, GetSysColorBrush(COLOR_3DFACE)}})
     EXPECT_EQ(reinterpret_cast<HANDLE>(GetClassLongPtrW(handle, index)), expected) << index;
@@ -223,7 +223,7 @@ TEST(Program, StartsReadyAndEndsWithStatusZero) {
             DPI_AWARENESS_PER_MONITOR_AWARE);
   PostMessageW(window, WM_CLOSE, 0, 0);
   int status = -1;
-  _cwait(&status, reinterpret_cast<intptr_t>(started), 0);
+  _cwait(&status, reinterpret_cast<INT_PTR>(started), 0);
   EXPECT_EQ(status, 0);
 }
 
