@@ -44,13 +44,14 @@ class WindowTest : public QObject {
     return edit;
   }
 
+  // "\b" is Backspace. A character with no key of its own comes as its text alone, as an input
+  // method hands it over.
   void Type(std::string_view box, std::string_view keys) {
     QTest::keyClick(Focus(box), Qt::Key_End);
-    for (const QChar key : QString::fromUtf8(keys)) {  // "\b" is Backspace; a character with no
-      const bool ascii = key.unicode() < 0x80;         // key of its own comes as text alone, as an
-      QTest::sendKeyEvent(QTest::Click, Focus(box),    // input method hands it over
-                          ascii ? QTest::asciiToKey(char(key.unicode())) : Qt::Key_unknown,
-                          QString(key), Qt::NoModifier);
+    for (const QChar key : QString::fromUtf8(keys)) {
+      const Qt::Key code =
+          key.unicode() < 0x80 ? QTest::asciiToKey(key.toLatin1()) : Qt::Key_unknown;
+      QTest::sendKeyEvent(QTest::Click, Focus(box), code, QString(key), Qt::NoModifier);
     }
   }
 
