@@ -118,6 +118,7 @@ static_assert(FocusableControlsComeInTabOrder());
 static_assert(CaptionsComeJustBeforeTheirControls());
 static_assert(OptionButtonsStandTogether());
 static_assert(Bindings[FirstFocus()].Name() == "a", "the keyboard starts in the han box");
-static_assert(Bindings[IndexOf("b")].Name() == "b" && IndexOf("no such control") == Bindings.size());
+static_assert(Bindings[IndexOf("b")].Name() == "b" &&
+              IndexOf("no such control") == Bindings.size());
 
 }  // namespace orunika::bindings
