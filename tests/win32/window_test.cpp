@@ -111,10 +111,9 @@ class Driver {
 
   // The checked seat's name, the name of the control with the keyboard, or a control's text.
   std::string Read(std::string_view what) {
-    if (what == "seat")
-      return IsDlgButtonChecked(Handle(), ControlId("g"))   ? "g"
-             : IsDlgButtonChecked(Handle(), ControlId("h")) ? "h"
-                                                            : "";
+    for (const char* seat : {"g", "h"})
+      if (what == "seat" && IsDlgButtonChecked(Handle(), ControlId(seat))) return seat;
+    if (what == "seat") return "";
     if (const bindings::Binding* focused = BindingOf(GetDlgCtrlID(GetFocus())); what == "focus")
       return focused ? std::string(focused->Name()) : "";
     std::wstring text(GetWindowTextLengthW(Control(what)) + 1, L'\0');
@@ -222,9 +221,10 @@ TEST(Program, StartsReadyAndEndsWithStatusZero) {
   EXPECT_EQ(GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(window)),
             DPI_AWARENESS_PER_MONITOR_AWARE);
   PostMessageW(window, WM_CLOSE, 0, 0);
-  int status = -1;
-  _cwait(&status, reinterpret_cast<INT_PTR>(started), 0);
-  EXPECT_EQ(status, 0);
+  DWORD status = STILL_ACTIVE;
+  if (WaitForSingleObject(started, 30000)) TerminateProcess(started, 1);  // no orphan left behind
+  GetExitCodeProcess(started, &status);
+  EXPECT_EQ(status, 0u);
 }
 
 constexpr CLSID Png{0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
