@@ -37,7 +37,7 @@ std::wstring Wide(std::string_view utf8) {
 }
 
 // The window newly made and shown in the foreground, driven as the scenarios ask
-// (tests/scenarios/scenarios.h): keys and clicks through SendInput, pastes through the clipboard,
+// (tests/scenarios/scenarios.h): real keys and mouse clicks, pastes through the clipboard,
 // all pumped through the program's own message delivery.
 class Driver {
  public:
