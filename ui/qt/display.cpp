@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -54,10 +55,13 @@ std::vector<std::string_view> Platforms(std::span<char* const> arguments) {
 std::optional<std::string> XServerProblem(std::string_view displayOption) {
   const std::string display(displayOption.empty() ? Environment("DISPLAY") : displayOption);
   if (display.empty()) return "DISPLAY is not set";
-  xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
-  const bool refused = xcb_connection_has_error(connection) != 0;
-  xcb_disconnect(connection);
-  if (refused) return "no X server lets the program in at " + display;
+  std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(
+      xcb_connect(display.c_str(), nullptr), xcb_disconnect);
+  if (xcb_connection_has_error(connection.get()) != 0)
+    return "no X server lets the program in at " + display;
+  // Held until the program ends: an X server whose last client leaves resets itself, and Qt's own
+  // connection, made just after, would find it resetting and abort.
+  static auto held = std::move(connection);
   return std::nullopt;
 }
 
