@@ -56,11 +56,10 @@ QRadioButton* MakeOptionButton(OptionButton& button, QButtonGroup& group, QWidge
   QObject::connect(radio, &QRadioButton::toggled, radio, [&button](bool checked) {
     if (checked) button.SetValue(true);
   });
-  // The pair is one tab stop, the selected button; the arrow keys move between the two.
+  // The pair is one tab stop, the selected button, as Qt keeps an exclusive group; the arrow keys
+  // move between the two.
   auto repaint = [radio = QPointer(radio), &button] {
-    if (!radio) return;
-    radio->setChecked(button.Value());
-    radio->setFocusPolicy(button.Value() ? Qt::StrongFocus : Qt::ClickFocus);
+    if (radio) radio->setChecked(button.Value());
   };
   button.Repaint.Bind(repaint);
   repaint();
@@ -91,8 +90,8 @@ CalculatorWindow::CalculatorWindow(m& form, QWidget* parent) : QWidget(parent) {
   setPalette(PaletteFor(design::MenuColour));  // which a window fills its background with
 
   auto* seats = new QButtonGroup(this);
-  QLabel* caption = nullptr;    // naming the control made next
-  QWidget* previous = nullptr;  // in the tab chain
+  // The tab chain is the order of creation, which the bindings keep in tab order.
+  QLabel* caption = nullptr;  // naming the control made next
   for (const bindings::Binding& binding : bindings::Bindings) {
     const design::ControlDesign& design = binding.Design();
     QWidget* control = std::visit(
@@ -110,10 +109,6 @@ CalculatorWindow::CalculatorWindow(m& form, QWidget* parent) : QWidget(parent) {
     // A screen reader announces the named control by this caption: "ロンアガリ 7700".
     if (caption) caption->setBuddy(control);
     caption = design.labels.empty() ? nullptr : qobject_cast<QLabel*>(control);
-    if (binding.TakesFocus()) {
-      if (previous) setTabOrder(previous, control);
-      previous = control;
-    }
   }
   DrawInTheClassicStyle(*this);
 }
