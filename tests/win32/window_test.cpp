@@ -142,15 +142,14 @@ TEST(Window, FollowsAMoveToAScreenOfAnotherDpi) {
   Driver window;
   window.Start();
   const UINT other = GetDpiForWindow(window.Handle()) == 96 ? 144 : 96;
-  auto pixels = [other](int twips) { return static_cast<LONG>((twips * other + 720) / 1440); };
+  auto dots = [other](int twips) { return static_cast<LONG>((twips * other + 720) / 1440); };
   RECT suggested{40, 30, 400, 200}, place;
   SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(other, other),
                reinterpret_cast<LPARAM>(&suggested));
   GetWindowRect(window.Handle(), &place);
   EXPECT_TRUE(EqualRect(&place, &suggested));
   for (const design::ControlDesign& c : design::Controls) {
-    const RECT designed{pixels(c.left), pixels(c.top), pixels(c.left + c.width),
-                        pixels(c.top + c.height)};
+    const RECT designed{dots(c.left), dots(c.top), dots(c.left + c.width), dots(c.top + c.height)};
     GetWindowRect(window.Control(c.name), &place);
     MapWindowPoints(HWND_DESKTOP, window.Handle(), reinterpret_cast<POINT*>(&place), 2);
     EXPECT_TRUE(EqualRect(&place, &designed)) << c.name;
@@ -158,7 +157,7 @@ TEST(Window, FollowsAMoveToAScreenOfAnotherDpi) {
   LOGFONTW font;
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window.Control("a"), WM_GETFONT, 0, 0)),
              sizeof font, &font);
-  EXPECT_EQ(font.lfHeight, -pixels(design::FontTenThousandthsOfAPoint / 500));  // 20 twips a point
+  EXPECT_EQ(font.lfHeight, -dots(design::FontTenThousandthsOfAPoint / 500));  // 20 twips a point
 }
 
 // What the window tells Windows, screen readers and the keyboard: a fixed frame, without the
@@ -225,14 +224,14 @@ TEST(Program, StartsReadyAndEndsWithStatusZero) {
   if (WaitForSingleObject(started, 30000)) TerminateProcess(started, 1);  // no orphan left behind
   GetExitCodeProcess(started, &status);
   EXPECT_EQ(status, 0u);
+  CloseHandle(started);
 }
 
 constexpr CLSID Png{0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
 
 // Compares the client area as the screen shows it, with the keyboard on 親 so that no caret
-// blinks, with pictures/NAME-DPI.png, or writes it there. On a difference leaves
-// NAME-DPI.difference.png in the build folder, the window faded and red where it differs, and
-// names the controls.
+// blinks, with pictures/NAME-DPI.png, or writes it there. Leaves NAME-DPI.difference.png in the
+// build folder, the window faded and red where it differs, and names the controls that differ.
 void ExpectLooksLike(Driver& window, const wchar_t* picture, bool remake) {
   SetFocus(window.Control("g"));
   window.Pump();
@@ -266,9 +265,8 @@ void ExpectLooksLike(Driver& window, const wchar_t* picture, bool remake) {
       });
   actual.UnlockBits(&seen);
   expected.UnlockBits(&meant);
-  if (differing.empty()) return;
   actual.Save((L"" ORUNIKA_BUILD "/" + file + L".difference.png").c_str(), &Png, nullptr);
-  ADD_FAILURE() << file << " differs in" << differing;
+  EXPECT_EQ(differing, "") << file << " differs in these controls; see its .difference.png";
 }
 
 // As it starts, and with 3 han, 40 fu and 子 typed in: both results and a split tsumo text. Windows
