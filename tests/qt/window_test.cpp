@@ -11,6 +11,7 @@
 #include <iterator>
 #include <memory>
 
+#include "tests/pictures/differing_controls.h"
 #include "tests/scenarios/scenarios.h"
 #include "ui/qt/calculator_window.h"
 #include "ui/qt/display.h"
@@ -110,9 +111,21 @@ class WindowTest : public QObject {
       const QString file = u"%1-%2x.png"_qs.arg(picture).arg(seen.devicePixelRatio());
       const QString reference = QStringLiteral(ORUNIKA_QT_PICTURES "/") + file;
       if (qEnvironmentVariableIntValue("ORUNIKA_REMAKE_PICTURES") == 1) seen.save(reference);
-      if (QImage(reference).convertToFormat(QImage::Format_RGB32) == seen) continue;
+      const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
+      if (expected == seen) continue;
+      QImage difference = seen;  // red where the two differ
+      const auto differs = [&](int x, int y) {
+        return !expected.valid(x, y) || expected.pixel(x, y) != seen.pixel(x, y);
+      };
+      const std::string controls = pictures::DifferingControls(
+          96 * seen.devicePixelRatio(), seen.width(), seen.height(), [&](int x, int y) {
+            if (differs(x, y)) difference.setPixel(x, y, qRgb(255, 0, 0));
+            return differs(x, y);
+          });
       seen.save(QStringLiteral(ORUNIKA_TEST_OUTPUT "/") + file);
-      QFAIL(qPrintable(file + u" differs from the reference; drawn in " ORUNIKA_TEST_OUTPUT ""_qs));
+      difference.save(QStringLiteral(ORUNIKA_TEST_OUTPUT "/difference-") + file);
+      QFAIL(qPrintable(file + u" differs in"_qs + QString::fromStdString(controls) +
+                       u"; drawn in " ORUNIKA_TEST_OUTPUT ""_qs));
     }
   }
 
