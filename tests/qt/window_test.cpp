@@ -198,7 +198,7 @@ class WindowTest : public QObject {
   }
 
   // Whether the window can open, which the program decides before Qt starts, for the platforms Qt
-  // would try in turn; nothing of the check may stay open for Qt to trip on. Each case sets its
+  // would try in turn; nothing of a failed check may stay open for Qt to trip on. Each case sets its
   // environment on top of none of these; last, as the window needs them no more.
   void missingDisplayNamesAProblemExactlyWhereNoPlatformCouldOpen() {
     const QTemporaryDir runtime;

@@ -52,7 +52,7 @@ def main():
     # Xvfb names its display on the pipe once it takes clients. Without -noreset it would reset as
     # the program's display check hangs up, its only client, and refuse Qt's connection meanwhile.
     reader, writer = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(writer), "-noreset", "-nolisten", "tcp",
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(writer), "-nolisten", "tcp",
                                "-screen", "0", "640x480x24"], pass_fds=(writer,))
     os.close(writer)
     os.environ.update(DISPLAY=":" + os.fdopen(reader).readline().strip(), QT_QPA_PLATFORM="xcb",
