@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "core/decimal_text.h"
 #include "core/score_lookup.h"
@@ -26,14 +27,7 @@ unsigned BasePoints(unsigned han, unsigned fu) {
 
 std::u16string RoundedUp(unsigned points) { return DecimalText((points + 99) / 100 * 100); }
 
-struct Payment {
-  std::u16string ron;
-  std::u16string tsumo;
-  bool operator==(const Payment&) const = default;
-  friend void PrintTo(const Payment& p, std::ostream* os) {
-    *os << testing::PrintToString(p.ron) << " / " << testing::PrintToString(p.tsumo);
-  }
-};
+using Payment = std::pair<std::u16string, std::u16string>;  // ron, tsumo
 
 Payment FromRules(Seat seat, unsigned han, unsigned fu) {
   const unsigned base = BasePoints(han, fu);
