@@ -9,14 +9,16 @@
 namespace orunika::pictures {
 
 // `differs(x, y)` tells whether the pixel at (x, y) of the drawn client area differs; the window is
-// drawn at `pixelsPerInch`. Every pixel is asked once. A difference in no control names no control.
+// drawn at `pixelsPerInch`. Every pixel is asked once. Nothing differing gives the empty text.
 template <typename Differs>
 std::string DifferingControls(double pixelsPerInch, int width, int height, Differs differs) {
   const double scale = pixelsPerInch / design::TwipsPerInch;
   std::string names;
+  bool differing = false;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       if (!differs(x, y)) continue;
+      differing = true;
       for (const design::ControlDesign& c : design::Controls) {
         const std::string name = " " + std::string(c.name) + " ";
         if (x >= c.left * scale && x < (c.left + c.width) * scale && y >= c.top * scale &&
@@ -25,7 +27,7 @@ std::string DifferingControls(double pixelsPerInch, int width, int height, Diffe
       }
     }
   }
-  return names.empty() ? " the form's background" : names;
+  return differing && names.empty() ? " the form's background" : names;
 }
 
 }  // namespace orunika::pictures
