@@ -25,7 +25,8 @@ Overloaded(Kinds...) -> Overloaded<Kinds...>;  // Clang 14 deduces no aggregate'
 
 // Windows moves through a group of option buttons with any arrow key, round from the last to the
 // first, selecting each as it goes. Qt's buttons move only to a button standing in the arrow's
-// direction and stop at the end, so that Left and Right would do nothing in a column of two.
+// direction and stop at the end, so that Left and Right would do nothing in a column of two. Every
+// seat is made in the window's one group.
 class OptionButtonWidget : public QRadioButton {
  public:
   using QRadioButton::QRadioButton;
@@ -36,14 +37,14 @@ class OptionButtonWidget : public QRadioButton {
     const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1
                      : key == Qt::Key_Up || key == Qt::Key_Left  ? -1
                                                                  : 0;
-    if (step == 0 || !group()) {
+    if (step == 0) {  // Space, which selects the focused seat, and keys no seat takes
       QRadioButton::keyPressEvent(event);
       return;
     }
     const QList<QAbstractButton*> buttons = group()->buttons();
     const qsizetype count = buttons.size();
     QAbstractButton* next = buttons[(buttons.indexOf(this) + step + count) % count];
-    next->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    next->setFocus(Qt::TabFocusReason);
     next->click();
   }
 };
