@@ -198,8 +198,8 @@ class WindowTest : public QObject {
   }
 
   // Whether the window can open, which the program decides before Qt starts, for the platforms Qt
-  // would try in turn; nothing of a failed check may stay open for Qt to trip on. Each case sets its
-  // environment on top of none of these; last, as the window needs them no more.
+  // would try in turn; nothing of a failed check may stay open for Qt to trip on. Each case sets
+  // its environment on top of none of these; last, as the window needs them no more.
   void missingDisplayNamesAProblemExactlyWhereNoPlatformCouldOpen() {
     const QTemporaryDir runtime;
     QLocalServer compositor;  // taking connections, as a Wayland compositor's socket would
@@ -209,11 +209,11 @@ class WindowTest : public QObject {
       return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
     };
     for (const auto& [environment, arguments, opens] :
-         {std::tuple{u"QT_QPA_PLATFORM=offscreen"_qs, u""_qs, true},   // needs no server
-          {u"QT_QPA_PLATFORM=xcb;offscreen"_qs, u""_qs, true},         // Qt goes on down the list
-          {u"QT_QPA_PLATFORM=xcb"_qs, u"-platform minimal"_qs, true},  // the argument goes first
-          {u""_qs, u"a-file --platform offscreen"_qs, true},           // among other arguments
-          {u"QT_QPA_PLATFORM=offscreen"_qs, u"-platform"_qs, true},    // with nothing after it
+         {std::tuple{u"QT_QPA_PLATFORM=offscreen"_qs, u""_qs, true},  // needs no server
+          {u"QT_QPA_PLATFORM=xcb;offscreen"_qs, u""_qs, true},        // Qt goes on down the list
+          {u"QT_QPA_PLATFORM=offscreen"_qs, u"-platform xcb -style x"_qs, false},  // it goes first
+          {u""_qs, u"a-file --platform offscreen"_qs, true},         // among other arguments
+          {u"QT_QPA_PLATFORM=offscreen"_qs, u"-platform"_qs, true},  // with nothing after it
           {u"WAYLAND_DISPLAY="_qs + socket, u""_qs, true},
           {u"XDG_SESSION_TYPE=wayland XDG_RUNTIME_DIR="_qs + runtime.path(), u""_qs, true},
           {u"QT_QPA_PLATFORM=wayland WAYLAND_SOCKET=3"_qs, u""_qs, true},  // handed over

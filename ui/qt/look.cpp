@@ -68,7 +68,6 @@ QPalette PaletteFor(design::Rgb background) {
     }
     palette.setColor(group, QPalette::Light, ToColor(ButtonHighlight));
     palette.setColor(group, QPalette::Midlight, ToColor(ThreeDLight));
-    palette.setColor(group, QPalette::Mid, ToColor(ButtonShadow));
     palette.setColor(group, QPalette::Dark, ToColor(ButtonShadow));
     palette.setColor(group, QPalette::Shadow, ToColor(ThreeDDarkShadow));
   }
