@@ -104,11 +104,17 @@ constexpr bool CaptionsComeJustBeforeTheirControls() {
   return true;
 }
 
+// Whether the control of binding `i` joins the group of the option button made just before it;
+// every other control starts a group of its own.
+constexpr bool JoinsGroup(std::size_t i) {
+  return i > 0 && Bindings[i].IsOptionButton() && Bindings[i - 1].IsOptionButton();
+}
+
 // The option buttons are one group: side by side, so that a view can tell where it starts.
 constexpr bool OptionButtonsStandTogether() {
   std::size_t runs = 0;
   for (std::size_t i = 0; i < Bindings.size(); ++i) {
-    if (Bindings[i].IsOptionButton() && (i == 0 || !Bindings[i - 1].IsOptionButton())) ++runs;
+    if (Bindings[i].IsOptionButton() && !JoinsGroup(i)) ++runs;
   }
   return runs <= 1;
 }

@@ -173,9 +173,7 @@ void CreateChildControls(HWND parent, m& form, Look& look) {
   HWND toolTip = CreateToolTip(parent);
   for (std::size_t i = 0; i < bindings::Bindings.size(); ++i) {
     const bindings::Binding& binding = bindings::Bindings[i];
-    const bool joinsGroup =
-        i > 0 && binding.IsOptionButton() && bindings::Bindings[i - 1].IsOptionButton();
-    const DWORD group = joinsGroup ? 0 : WS_GROUP;
+    const DWORD group = bindings::JoinsGroup(i) ? 0 : WS_GROUP;
     HWND child = std::visit(Creator{parent, form, look, binding.Design(), ControlId(i), group},
                             binding.member);
     if (!binding.Design().toolTip.empty())
