@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian package as a user would, opens the installed program on a virtual X server
-# and removes the package again: the build tree can hide a file the package forgot.
-# Usage: deb_install_test.sh BUILD_DIR VERSION. Exits 77 (skipped) where it must not touch the system.
+# Checks the Debian package with lintian, then installs it as a user would, opens the installed
+# program on a virtual X server and removes the package again: the build tree can hide a file the
+# package forgot. Usage: deb_install_test.sh BUILD_DIR VERSION. Exits 77 (skipped) after lintian
+# where it must not touch the system.
 set -euo pipefail
 build=$1 version=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cpack --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
+deb=$work/orunika_${version}_$(dpkg --print-architecture).deb
+lintian --fail-on error,warning "$deb"
+
 if [ "$(id -u)" -ne 0 ]; then
   echo "SKIP: installing a package with apt-get needs root" >&2
   exit 77
@@ -17,12 +24,9 @@ if [ "$(dpkg-query -W -f='${db:Status-Status}' orunika 2>/dev/null)" = installed
   exit 77
 fi
 
-work=$(mktemp -d)
 apt=(env DEBIAN_FRONTEND=noninteractive apt-get -y -qq -o DPkg::Lock::Timeout=120)
 trap '"${apt[@]}" remove orunika >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
 
-cpack --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
-deb=$work/orunika_${version}_$(dpkg --print-architecture).deb
 "${apt[@]}" install "$deb" >/dev/null
 
 dpkg-query -W -f='${Depends}\n' orunika | grep -E 'fonts-ipafont-gothic' | grep -E 'libqt6widgets6'
