@@ -8,7 +8,11 @@ Usage: page_test.py SITE_FOLDER SOURCE_FOLDER
 import json
 import pathlib
 import re
+import shutil
+import subprocess
 import sys
+import tempfile
+import threading
 import unittest
 
 from selenium.webdriver.common.action_chains import ActionChains
@@ -55,6 +59,12 @@ def design_places():
             **{name: [int(twips) for twips in place] for name, *place in rows}}
 
 
+def design_colour():
+    """The form's colour, as the browser writes it: "rgb(212, 208, 200)"."""
+    text = (SOURCE / "form/design.h").read_text(encoding="utf-8")
+    return "rgb({}, {}, {})".format(*re.search(r"MenuColour\{(\d+), (\d+), (\d+)\}", text).groups())
+
+
 def console_errors(driver):
     return [entry["message"] for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
 
@@ -74,57 +84,90 @@ class Page(unittest.TestCase):
                         self.assertEqual(browser.read(driver, *step["then"]), step["then"])
             self.assertEqual(console_errors(driver), [])
 
-    def test_at_100_percent_then_on_a_phone_without_network(self):
+    def test_typed_before_the_program_then_at_100_percent(self):
         places = design_places()
         self.assertEqual(len(places), 11)
-        with browser.chromium() as driver:
-            with browser.serve(SITE) as address:
+        program = threading.Event()
+        with browser.serve(SITE, program) as address, browser.chromium() as driver:
+            # The form shows before its WebAssembly arrives: what is done then is not lost, and
+            # no result is shown that the program has not computed.
+            driver.get(address)
+            driver.find_element(By.ID, "a").send_keys("3")
+            driver.find_element(By.ID, "b").send_keys("40")
+            driver.find_element(By.ID, "h").click()
+            self.assertEqual(browser.read(driver, "c", "d"), {"c": "入力が必要", "d": "入力が必要"})
+            program.set()
+            browser.open_page(driver, None)
+            self.assertEqual(browser.read(driver, "c", "d", "seat", "focus"),
+                             {"c": "5200", "d": "1300.2600", "seat": "h", "focus": "h"})
+            browser.open_page(driver, address)
+            self.assertEqual(driver.execute_script(PLACES, list(places)),
+                             {name: [twips / 15 for twips in place]
+                              for name, place in places.items()})
+            driver.find_element(By.ID, "a").send_keys("5")
+            nodes = driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+            named = {(node["role"]["value"], node.get("name", {}).get("value")):
+                     node.get("value", {}).get("value", "") for node in nodes
+                     if not node.get("ignored")}
+            expected = {("textbox", "飜数"): "5", ("textbox", "符"): "",
+                        ("radio", "親"): "", ("radio", "子"): "",
+                        ("textbox", "ロンアガリ"): "12000", ("textbox", "ツモアガリ"): "4000"}
+            self.assertEqual({key: named.get(key) for key in expected}, expected)
+            driver.execute_script("""const box = document.getElementById('b');
+                const texts = ['1'.repeat(100000), '\\0\\ud800', '1e309', '-0', '40\\n5'];
+                for (const text of texts) {
+                  const dataTransfer = new DataTransfer();
+                  dataTransfer.setData('text/plain', text);
+                  box.setSelectionRange(0, box.value.length);  // unlike select(), no focus
+                  box.dispatchEvent(new DragEvent('drop', {bubbles: true, cancelable: true,
+                                                           dataTransfer}));
+                }""")
+            self.assertEqual(browser.read(driver, "b", "c"), {"b": "40", "c": "12000"})
+            self.assertEqual(console_errors(driver), [])
+
+    def test_a_new_site_reaches_a_kept_page_then_a_phone_without_network(self):
+        places, colour = design_places(), design_colour()
+        with tempfile.TemporaryDirectory() as served, browser.chromium() as driver:
+            shutil.copytree(SITE, served, dirs_exist_ok=True)
+            with browser.serve(served) as address:
                 browser.open_page(driver, address)
-                self.assertEqual(driver.execute_script(PLACES, list(places)),
-                                 {name: [twips / 15 for twips in place]
-                                  for name, place in places.items()})
-                driver.find_element(By.ID, "a").send_keys("5")
-                nodes = driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
-                named = {(node["role"]["value"], node.get("name", {}).get("value")):
-                         node.get("value", {}).get("value", "") for node in nodes
-                         if not node.get("ignored")}
-                expected = {("textbox", "飜数"): "5", ("textbox", "符"): "",
-                            ("radio", "親"): "", ("radio", "子"): "",
-                            ("textbox", "ロンアガリ"): "12000", ("textbox", "ツモアガリ"): "4000"}
-                self.assertEqual({key: named.get(key) for key in expected}, expected)
-                driver.execute_script("""const box = document.getElementById('b');
-                    const texts = ['1'.repeat(100000), '\\0\\ud800', '1e309', '-0', '40\\n5'];
-                    for (const text of texts) {
-                      const dataTransfer = new DataTransfer();
-                      dataTransfer.setData('text/plain', text);
-                      box.setSelectionRange(0, box.value.length);  // unlike select(), no focus
-                      box.dispatchEvent(new DragEvent('drop', {bubbles: true, cancelable: true,
-                                                               dataTransfer}));
-                    }""")
-                self.assertEqual(browser.read(driver, "b", "c"), {"b": "40", "c": "12000"})
-                self.assertEqual(console_errors(driver), [])
                 browser.wait(driver, lambda d: d.execute_script(
                     "return navigator.serviceWorker.controller"), "the worker")
-            # The same page on a phone, from the worker alone: the server is gone.
-            driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-                "width": 390, "height": 844, "deviceScaleFactor": 3, "mobile": True})
+                # A site one byte apart, fingerprinted as its build does, at the same address.
+                page = pathlib.Path(served, "index.html")
+                page.write_text(page.read_text("utf-8").replace("<title>Orunika<",
+                                                                "<title>Orunikb<"), "utf-8")
+                subprocess.run(["cmake", f"-DSITE={served}", "-DVERSION=next",
+                                f"-DTEMPLATE={SOURCE}/ui/web/service-worker.js.in",
+                                "-P", f"{SOURCE}/ui/web/fingerprint.cmake"], check=True)
+                driver.refresh()
+                browser.wait(driver, lambda d: d.title == "Orunikb", "the new page")
+                cache = re.search(r"'(orunika-next-[0-9a-f]{16})'",
+                                  pathlib.Path(served, "service-worker.js").read_text())[1]
+            # On a phone, upright and sideways, from the worker alone: the server is gone. The
+            # form is scaled by one factor to fit, and nothing scrolls or reflows.
             driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
-            browser.open_page(driver, address)
-            self.assertEqual(driver.execute_script("""return [innerWidth,
-                document.scrollingElement.scrollWidth <= innerWidth,
-                [...document.querySelectorAll('#a, #b')].map(box => box.inputMode),
-                document.title, document.documentElement.lang]"""),
-                [390, True, ["decimal", "decimal"], "Orunika", "ja"])
-            shown = driver.execute_script(PLACES, list(places))
-            for name, place in places.items():  # every length by one factor: nothing reflows
-                for pixels, twips in zip(shown[name], place):
-                    self.assertAlmostEqual(pixels, twips * 390 / places["m"][2], delta=0.5,
-                                           msg=name)
+            for width, height in ((390, 844), (844, 390)):
+                driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                    "width": width, "height": height, "deviceScaleFactor": 3, "mobile": True})
+                browser.open_page(driver, address)
+                self.assertEqual(driver.execute_script("""const page = document.scrollingElement;
+                    return [page.scrollWidth <= innerWidth, page.scrollHeight <= innerHeight,
+                            getComputedStyle(document.documentElement).backgroundColor,
+                            [...document.querySelectorAll('#a, #b')].map(box => box.inputMode),
+                            document.title]"""),
+                    [True, True, colour, ["decimal", "decimal"], "Orunikb"])
+                scale = min(width / places["m"][2], height / places["m"][3])
+                shown = driver.execute_script(PLACES, list(places))
+                for name, place in places.items():
+                    for pixels, twips in zip(shown[name], place):
+                        self.assertAlmostEqual(pixels, twips * scale, delta=0.5, msg=name)
+                for name in "abgh":  # large enough to touch
+                    self.assertGreaterEqual(min(shown[name][2:]), 24, name)
             driver.find_element(By.ID, "a").send_keys("3")
             driver.find_element(By.ID, "b").send_keys("40")
             self.assertEqual(browser.read(driver, "c"), {"c": "7700"})
-            self.assertEqual(driver.execute_script("return caches.keys()"), ["orunika-3.0.0.1"])
-
+            self.assertEqual(driver.execute_script("return caches.keys()"), [cache])
 
 if __name__ == "__main__":
     SITE, SOURCE = sys.argv[1], pathlib.Path(sys.argv[2])
