@@ -45,7 +45,7 @@ TEST(LookupScore, FourHanReadsTheFuAsANumber) {
   Expect(u"4", {u"20.0", u" 20", u"3e1", u"030", u"+25", u"25 "});
   // Any number from 40 up is a mangan, whether a hand can have that fu or not.
   Expect(u"4",
-         {u"40", u"70", u"110", u"45", u"40.5", u" 60 ", u"\t60\t", u"1e3", u"4E+1", u"+040",
+         {u"40", u"70", u"110", u"45", u"40.5", u" 60 ", u"\t60\t", u"1e3", u"4E+1", u"+45",
           u".5e2", u"40.", u"1e308", u"400000000000000000000000"},
          {u"12000", u"4000"});
   // Other numbers below 40.

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <tuple>
 
 #include "form/design.h"
@@ -190,6 +191,17 @@ TEST(Window, ShowsItsFrameClassCaptionsTooltipsAndKeyboardAsDesigned) {
     EXPECT_EQ(FromWide(text), c.toolTip) << c.name;
   }
   window.Paste("b", std::string(30001, '1'));
+  bool taken = false;  // by another program, once the paste has let go of the clipboard
+  std::thread([&taken] { taken = OpenClipboard(nullptr) && CloseClipboard(); }).join();
+  EXPECT_TRUE(taken);
+  // A border drawn gives its device context back, which the next one asked for then is.
+  const HWND result = window.Control("c");
+  const HDC given = GetWindowDC(result);
+  ReleaseDC(result, given);
+  RedrawWindow(result, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  const HDC again = GetWindowDC(result);
+  ReleaseDC(result, again);
+  EXPECT_EQ(again, given);
   for (WORD key : {VK_RETURN, VK_ESCAPE}) window.Keys(0, key);
   other.Start();
   SetForegroundWindow(handle);
