@@ -9,13 +9,11 @@ wait is for a condition, with a generous limit: the tests run on a loaded two-co
 import contextlib
 import functools
 import glob
-import gzip
 import http.server
 import itertools
 import json
 import pathlib
 import re
-import socket
 import subprocess
 import tempfile
 import threading
@@ -24,7 +22,6 @@ import time
 import websocket
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
-from selenium.common.exceptions import TimeoutException as ScriptTimeout
 from selenium.webdriver.remote.command import Command
 
 # Headless, as root, on a machine without a GPU or a network beyond this one.
@@ -38,24 +35,11 @@ READ = """return Object.fromEntries(arguments[0].map(what => [what,
   document.getElementById(what).value]));"""
 
 
-@functools.lru_cache
-def _compressed(path, _):  # by the file's time too, for a file that changes while it is served
-    return gzip.compress(path.read_bytes())
-
-
-class _Files(http.server.SimpleHTTPRequestHandler):
+class Files(http.server.SimpleHTTPRequestHandler):
     # Types come from Debian's /etc/mime.types, as for tools/serve-web: application/wasm lets the
-    # browser compile the WebAssembly while it downloads. As a static host serves them: text and
-    # WebAssembly compressed once, over connections kept open.
-    protocol_version = "HTTP/1.1"
-    disable_nagle_algorithm = True  # or a response's last packet waits for an acknowledgement
-
+    # browser compile the WebAssembly while it downloads.
     def log_message(self, *args):
         pass
-
-    def setup(self):
-        super().setup()
-        self.server.connections.append(self.connection)
 
     def end_headers(self):
         # Every load asks the server again: the service worker, not the HTTP cache, keeps the page.
@@ -65,38 +49,23 @@ class _Files(http.server.SimpleHTTPRequestHandler):
     def do_GET(self):
         if self.path.endswith(".wasm"):
             self.server.program.wait()
-        path = pathlib.Path(self.translate_path(self.path))
-        path = path / "index.html" if path.is_dir() else path
-        if path.suffix not in (".html", ".js", ".wasm", ".webmanifest") or not path.is_file() or \
-                "gzip" not in self.headers.get("Accept-Encoding", ""):
-            return super().do_GET()
-        data = _compressed(path, path.stat().st_mtime_ns)
-        self.send_response(200)
-        for name, value in (("Content-Type", self.guess_type(str(path))),
-                            ("Content-Encoding", "gzip"), ("Content-Length", str(len(data)))):
-            self.send_header(name, value)
-        self.end_headers()
-        self.wfile.write(data)
+        super().do_GET()
 
 
 @contextlib.contextmanager
-def serve(folder, program=None):
-    """Serves `folder` on 127.0.0.1 at a free port; yields its address. The WebAssembly waits for
-    the event `program`, if one is given."""
+def serve(folder, program=None, files=Files):
+    """Serves `folder` on 127.0.0.1 at a free port with the handler `files`; yields its address.
+    The WebAssembly waits for the event `program`, if one is given."""
     with http.server.ThreadingHTTPServer(
-            ("127.0.0.1", 0), functools.partial(_Files, directory=folder)) as server:
-        server.program, server.connections = program or threading.Event(), []
-        server.handle_error = lambda *_: None  # a browser may drop a connection as it likes
+            ("127.0.0.1", 0), functools.partial(files, directory=folder)) as server:
+        server.program = program or threading.Event()
         if not program:
             server.program.set()
         threading.Thread(target=server.serve_forever, daemon=True).start()
         try:
             yield f"http://127.0.0.1:{server.server_address[1]}/"
-        finally:  # and the connections kept open go too, so that the page is offline
+        finally:
             server.shutdown()
-            for connection in server.connections:
-                with contextlib.suppress(OSError):
-                    connection.shutdown(socket.SHUT_RDWR)
 
 
 class Selenium:
@@ -181,7 +150,6 @@ def engine(name):
             options.binary_location = str(wrapper)
             options.add_argument("--automation")
             driver = webdriver.WebKitGTK("/usr/bin/WebKitWebDriver", options=options)
-            driver.set_script_timeout(20)  # a script that WebKit never answers is asked again
             try:
                 yield Selenium(driver, lambda: re.findall(r"CONSOLE \w+ .*", log.read_text()))
             finally:
@@ -201,21 +169,14 @@ def engine(name):
                 firefox.wait()
 
 
-def chromium():
-    """Headless Chromium, for what only it can be asked."""
-    return engine("blink")
-
-
 def wait(browser, condition, what, seconds=60):
     """condition(browser)'s first true value, asked every 20 ms."""
     end = time.monotonic() + seconds
-    while True:
-        with contextlib.suppress(ScriptTimeout):
-            if value := condition(browser):
-                return value
+    while not (value := condition(browser)):
         if time.monotonic() > end:
             raise TimeoutError(f"waited {seconds} s for {what}")
         time.sleep(0.02)
+    return value
 
 
 def read(browser, *what):

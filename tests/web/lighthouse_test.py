@@ -1,5 +1,5 @@
 """The field's own checker on the page: Lighthouse, from tests/web/package-lock.json, in Debian's
-Chromium, on the built site served compressed on 127.0.0.1. Accessibility, best practices and SEO
+Chromium, on the built site served on 127.0.0.1. Accessibility, best practices and SEO
 must score 100 and every installable-app check that applies must pass. The performance score is
 measured by bench/web_budgets.py, never asserted.
 
