@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The built program asked from a shell with no display: --version and --help answer without one,
-# and the window, with nowhere to open, says so in one line and exits with status 1 instead of
-# Qt's abort and core dump. Usage: command_line_test.sh PROGRAM VERSION
+# The built program as a shell starts it. With no display, --version and --help answer, and the
+# window says in one line that it has nowhere to open, with status 1 instead of Qt's abort and core
+# dump. On an X server of its own, its window shows under the title and the class the desktop
+# knows it by. Usage: program_test.sh PROGRAM VERSION
 set -u
 program=$1 version=${2//./\\.}
 ulimit -c 0  # should Qt abort after all, no core file is left behind
@@ -22,4 +23,10 @@ for case in "${cases[@]}"; do
   printf '%s' "$seen" | grep -Ezxq -- "${case#*|}" ||
     { echo "FAIL: orunika ${case%%|*}: $seen" >&2; exit 1; }
 done
-echo "command_line: ${#cases[@]} cases as expected"
+
+# shellcheck disable=SC2016  # the inner shell expands these, on the X server
+xvfb-run -a env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb bash -c '"$0" & program=$!
+  timeout 120 xdotool search --sync --all --onlyvisible --name --class "^Orunika$"
+  found=$?; kill $program; exit $found' "$program" ||
+  { echo "FAIL: no window titled and classed Orunika on X" >&2; exit 1; }
+echo "program: ${#cases[@]} command lines, and the window on X, as expected"
