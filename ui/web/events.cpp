@@ -44,7 +44,6 @@ std::size_t NextSeat(std::size_t from, bool backwards) {
 // step of the box's undo and raises the input event like any typing.
 void InsertFirstLine(val event, val box, val data) {
   event.call<void>("preventDefault");
-  if (data.isNull() || data.isUndefined()) return;
   const std::u16string text = FirstLine(data.call<std::u16string>("getData", val("text/plain")));
   box.call<void>("focus");
   const bool selected = box["selectionStart"].as<int>() != box["selectionEnd"].as<int>();
