@@ -24,6 +24,11 @@ return Object.fromEntries(arguments[0].map(name => {
   const r = document.getElementById(name).closest('#m > *, #m').getBoundingClientRect();
   return [name, [r.left - form.left, r.top - form.top, r.width, r.height]]; }));"""
 
+# Each control's tooltip and the alignment of its place's text.
+LOOKS = """return Object.fromEntries(arguments[0].map(name => {
+  const control = document.getElementById(name);
+  return [name, [control.title, getComputedStyle(control.closest('#m > *')).textAlign]]; }));"""
+
 # Texts of every kind dropped on the fu box, each over all it holds; only the last selects a row.
 DROPS = """const box = document.getElementById('b');
 for (const text of ['1'.repeat(100000), '\\0\\ud800', '1e309', '-0', '40\\n5']) {
@@ -58,14 +63,17 @@ def act(page, step):
 
 
 def design():
-    """The form's size and each control's place in twips, and its colour as a browser writes it,
-    read from the design header itself."""
+    """The form's size and each control's place in twips, each control's tooltip and alignment,
+    and the form's colour as CSS and as a hex colour, read from the design header itself."""
     text = (SOURCE / "form/design.h").read_text(encoding="utf-8")
     size = re.search(r"ClientWidth = (\d+);\s+inline constexpr int ClientHeight = (\d+);", text)
-    rows = re.findall(r'\{"(\w+)", (\d+), (\d+), (\d+), (\d+),', text)
-    colour = "rgb({}, {}, {})".format(*re.search(r"MenuColour\{(\d+), (\d+), (\d+)\}", text).groups())
+    rows = re.findall(r'\{"(\w+)", (\d+), (\d+), (\d+), (\d+), \d+, Align::(\w+), u"([^"]*)"', text)
+    rgb = [int(c) for c in re.search(r"MenuColour\{(\d+), (\d+), (\d+)\}", text).groups()]
+    looks = {name: [tip, "center" if align == "Centre" else "left"]
+             for name, *_, align, tip in rows}
     return {"m": [0, 0, int(size[1]), int(size[2])],
-            **{name: [int(twips) for twips in place] for name, *place in rows}}, colour
+            **{name: [int(twips) for twips in place[:4]] for name, *place in rows}}, \
+        ("rgb({}, {}, {})".format(*rgb), "#{:02x}{:02x}{:02x}".format(*rgb)), looks
 
 
 class Page(unittest.TestCase):
@@ -83,7 +91,7 @@ class Page(unittest.TestCase):
             self.assertEqual(page.console(), [])
 
     def test_typed_before_the_program_then_at_100_percent(self):
-        places, _ = design()
+        places, _, looks = design()
         self.assertEqual(len(places), 11)
         program = threading.Event()
         with browser.serve(SITE, program) as address, browser.engine(ENGINE) as page:
@@ -101,6 +109,7 @@ class Page(unittest.TestCase):
             self.assertEqual(page.run(PLACES, list(places)),
                              {name: [twips / 15 for twips in place]
                               for name, place in places.items()})
+            self.assertEqual(page.run(LOOKS, list(looks)), looks)
             act(page, {"type": "5", "into": "a"})
             if ENGINE == "blink":
                 nodes = page.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
@@ -113,10 +122,14 @@ class Page(unittest.TestCase):
                 self.assertEqual({key: named.get(key) for key in expected}, expected)
             page.run(DROPS)
             self.assertEqual(browser.read(page, "b", "c"), {"b": "40", "c": "12000"})
+            browser.press(page, "Shift", "Tab")  # back into the han box, its text selected
+            self.assertEqual(page.run("const box = document.activeElement;"
+                                      "return [box.id, box.selectionStart, box.selectionEnd]"),
+                             ["a", 0, 1])
             self.assertEqual(page.console(), [])
 
     def test_a_new_site_reaches_a_kept_page_which_works_without_network(self):
-        places, colour = design()
+        places, (colour, hex_colour), _ = design()
         with tempfile.TemporaryDirectory() as served, browser.engine(ENGINE) as page:
             shutil.copytree(SITE, served, dirs_exist_ok=True)
             with browser.serve(served) as address:
@@ -147,7 +160,8 @@ class Page(unittest.TestCase):
                 self.assertEqual(page.run("""const page = document.scrollingElement;
                     return [page.scrollWidth <= innerWidth, page.scrollHeight <= innerHeight,
                             getComputedStyle(document.documentElement).backgroundColor,
-                            document.title]"""), [True, True, colour, "Orunikb"])
+                            document.querySelector('meta[name=theme-color]').content,
+                            document.title]"""), [True, True, colour, hex_colour, "Orunikb"])
                 if width:
                     scale = min(width / places["m"][2], height / places["m"][3])
                     shown = page.run(PLACES, list(places))
