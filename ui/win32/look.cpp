@@ -23,6 +23,12 @@ GdiObject<HFONT> MakeFont(UINT dpi) {
                                       DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
 }
 
+// A memory device context goes with DeleteDC, not DeleteObject; given back on every way out.
+struct MemoryDcDeleter {
+  void operator()(HDC dc) const { DeleteDC(dc); }
+};
+using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDeleter>;
+
 bool HighContrastIsOn() {
   HIGHCONTRASTW setting{sizeof setting, 0, nullptr};
   return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0) &&
@@ -53,7 +59,8 @@ HBRUSH Look::Frame() { return highContrast_ ? nullptr : BrushFor(design::Black);
 void Look::PaintMark(HWND button, HDC dc) {
   RECT client;
   GetClientRect(button, &client);
-  HDC copy = CreateCompatibleDC(dc);
+  const MemoryDc memory(CreateCompatibleDC(dc));
+  HDC copy = memory.get();
   const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(dc, client.right, client.bottom));
   HGDIOBJ previous = SelectObject(copy, bitmap.get());
   SendMessageW(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(copy), PRF_CLIENT | PRF_ERASEBKGND);
@@ -65,7 +72,6 @@ void Look::PaintMark(HWND button, HDC dc) {
   }
   BitBlt(dc, 0, 0, client.right, client.bottom, copy, 0, 0, SRCCOPY);
   SelectObject(copy, previous);
-  DeleteDC(copy);
 }
 
 HBRUSH Look::BrushFor(design::Rgb colour) {
