@@ -80,7 +80,7 @@ void Handle(m& form, val event) {
   const std::string type = event["type"].as<std::string>();
   val target = event["target"];
   const std::size_t index = bindings::IndexOf(target["id"].as<std::string>());
-  const bool bound = index < Count;
+  const bool bound = index != Count;  // IndexOf answers a row of the table, or its end
 
   if (type == "mousedown") {
     // Only the boxes and the seats take the keyboard; a click on a caption's text still selects
