@@ -136,16 +136,27 @@ class Page(unittest.TestCase):
                 browser.open_page(page, address)
                 browser.wait(page, lambda p: p.run("return !!navigator.serviceWorker.controller"),
                              "the worker")
-                # A site one byte apart, fingerprinted as its build does, at the same address.
+                browser.open_page(page, address)  # a page the worker answers
+                # Sites one byte apart, fingerprinted as the build does, at the same address:
+                # each time a new worker takes over, and the page shows the new site at once
+                # unless a hand is being typed into it.
                 index = pathlib.Path(served, "index.html")
-                index.write_text(index.read_text("utf-8").replace("<title>Orunika<",
-                                                                  "<title>Orunikb<"), "utf-8")
-                subprocess.run(["cmake", f"-DSITE={served}", "-DVERSION=next",
-                                f"-DTEMPLATE={SOURCE}/ui/web/service-worker.js.in",
-                                "-P", f"{SOURCE}/ui/web/fingerprint.cmake"], check=True)
-                page.open(address)
-                browser.wait(page, lambda p: p.run("return document.title") == "Orunikb",
-                             "the new page")
+                for title, hand in (("Orunikb", ""), ("Orunikc", "3")):
+                    index.write_text(re.sub(r"<title>\w+<", f"<title>{title}<",
+                                            index.read_text("utf-8")), "utf-8")
+                    subprocess.run(["cmake", f"-DSITE={served}", "-DVERSION=next",
+                                    f"-DTEMPLATE={SOURCE}/ui/web/service-worker.js.in",
+                                    "-P", f"{SOURCE}/ui/web/fingerprint.cmake"], check=True)
+                    act(page, {"type": hand, "into": "a"})
+                    page.run("const workers = navigator.serviceWorker;"
+                             "workers.oncontrollerchange = () => { window.changed = true; };"
+                             "workers.getRegistration().then(worker => worker.update());")
+                    taken = "window.changed" if hand else f"document.title === '{title}'"
+                    browser.wait(page, lambda p: p.run(f"return {taken}"), "the new worker")
+                    browser.open_page(page, None)
+                act(page, {"type": "40", "into": "b"})
+                self.assertEqual([page.run("return document.title"), browser.read(page, "c")],
+                                 ["Orunikb", {"c": "7700"}])
                 cache = re.search(r"'(orunika-next-[0-9a-f]{16})'",
                                   pathlib.Path(served, "service-worker.js").read_text())[1]
             # The server is gone: from the worker alone. On a phone, upright and sideways, the
@@ -161,7 +172,7 @@ class Page(unittest.TestCase):
                     return [page.scrollWidth <= innerWidth, page.scrollHeight <= innerHeight,
                             getComputedStyle(document.documentElement).backgroundColor,
                             document.querySelector('meta[name=theme-color]').content,
-                            document.title]"""), [True, True, colour, hex_colour, "Orunikb"])
+                            document.title]"""), [True, True, colour, hex_colour, "Orunikc"])
                 if width:
                     scale = min(width / places["m"][2], height / places["m"][3])
                     shown = page.run(PLACES, list(places))
