@@ -23,12 +23,6 @@ GdiObject<HFONT> MakeFont(UINT dpi) {
                                       DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
 }
 
-// A memory device context goes with DeleteDC, not DeleteObject; given back on every way out.
-struct MemoryDcDeleter {
-  void operator()(HDC dc) const { DeleteDC(dc); }
-};
-using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDeleter>;
-
 bool HighContrastIsOn() {
   HIGHCONTRASTW setting{sizeof setting, 0, nullptr};
   return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0) &&

@@ -33,12 +33,16 @@ inline RECT PixelRect(const design::ControlDesign& control, UINT dpi) {
           Pixels(control.left + control.width, dpi), Pixels(control.top + control.height, dpi)};
 }
 
-// A GDI object (font, brush) that is deleted when it goes out of scope.
-struct GdiObjectDeleter {
-  void operator()(HGDIOBJ object) const { DeleteObject(object); }
+// A GDI handle given back, when it goes out of scope, by the call that frees its kind.
+template <auto Free>
+struct FreedBy {
+  void operator()(auto handle) const { Free(handle); }
 };
+// A GDI object: a font, a brush, a bitmap.
 template <typename Handle>
-using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, GdiObjectDeleter>;
+using GdiObject = std::unique_ptr<std::remove_pointer_t<Handle>, FreedBy<DeleteObject>>;
+// A memory device context, which DeleteDC frees, not DeleteObject.
+using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, FreedBy<DeleteDC>>;
 
 // The window's font and colours. The colours are the classic scheme's, fixed as the Linux window
 // fixes them (see design.h: the title bar's text colour that the boxes were meant to take is black
