@@ -154,15 +154,14 @@ class Page(unittest.TestCase):
                              "  sessionStorage.left = 'reloaded'; };"
                              "sessionStorage.clear();"
                              "window.navigation?.addEventListener('navigate', left);"
-                             "window.addEventListener('pagehide', left);"
+                             "addEventListener('pagehide', left);"
                              "workers.oncontrollerchange = () => { window.changed = true; };"
                              "workers.getRegistration().then(worker => worker.update());")
-                    taken = f"document.title === '{title}'"
-                    if hand:
-                        taken = "window.changed || sessionStorage.left"
+                    taken = "window.changed || sessionStorage.left" if hand else \
+                        f"document.title === '{title}'"
                     browser.wait(page, lambda p: p.run(f"return {taken}"), "the new worker")
-                    if hand:
-                        self.assertEqual(page.run("return sessionStorage.left ?? 'kept'"), "kept")
+                    self.assertEqual(page.run("return sessionStorage.left ?? 'kept'"),
+                                     "kept" if hand else "reloaded")
                     browser.open_page(page, None)
                 act(page, {"type": "40", "into": "b"})
                 self.assertEqual([page.run("return document.title"), browser.read(page, "c")],
