@@ -1,34 +1,47 @@
 #!/usr/bin/env bash
-# The built program as a shell starts it. With no display, --version and --help answer, and the
-# window says in one line that it has nowhere to open, with status 1 instead of Qt's abort and core
-# dump. On an X server of its own, its window shows under the title and the class the desktop
-# knows it by, also when started through a link of another name, as packaging systems make one.
+# The built program as a shell starts it. --version and --help answer without a display. Where Qt
+# finds no display to open the window on, however it looks for one, the program says so in one
+# line, with status 1 instead of Qt's abort and core dump. On an X server of its own, its window
+# shows under the title and the class the desktop knows it by, also when started through a link of
+# another name, as packaging systems make one.
 # Usage: program_test.sh PROGRAM VERSION
 set -u
 program=$1 version=${2//./\\.}
 ulimit -c 0  # should Qt abort after all, no core file is left behind
+work=$(mktemp -d)
+trap 'kill "$compositor" 2>/dev/null; rm -rf "$work"' EXIT
+# A Wayland session's socket, taking connections, with no Wayland plugin in Qt to use it.
+python3 -c 'import socket, sys, time
+s = socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); s.listen(); time.sleep(600)' \
+  "$work/wayland-0" & compositor=$!
+until [ -S "$work/wayland-0" ]; do sleep 0.1; done
 
-# arguments|what "status|stdout|stderr" must match whole, as one extended regular expression
+nowhere='1\|\|orunika: there is no display to open the window on \([^[:cntrl:]]+\)'
+# seconds|environment|arguments|what "status|stdout|stderr" must match whole, as an extended regex;
+# a window that opens stays open until the seconds are up, and every other start ends long before.
 cases=(
-  "--version|0\|Orunika $version\|"
-  "a-file --help|0\|Orunika is a calculator.*--version, which prints its version\.\|"
-  "a-file|1\|\|orunika: there is no display to open the window on \([^[:cntrl:]]+\)"
+  "60||--version|0\|Orunika $version\|"
+  "60||a-file --help|0\|Orunika is a calculator.*--version, which prints its version\.\|"
+  "60||a-file|$nowhere"                                             # no DISPLAY
+  "60|DISPLAY=:32123||$nowhere"                                     # nothing there
+  "60|QT_QPA_PLATFORM=xbc||$nowhere"                                # a misspelt platform
+  "60|XDG_RUNTIME_DIR=$work WAYLAND_DISPLAY=wayland-0||$nowhere"    # Wayland, without its plugin
+  "60|QT_QPA_PLATFORM=linuxfb:fb=/nonexistent||$nowhere"            # fails making the window
+  "2|QT_QPA_PLATFORM=offscreen||124\|\|.*"                          # opens
 )
-errors=$(mktemp) links=$(mktemp -d)
-trap 'rm -rf "$errors" "$links"' EXIT
 for case in "${cases[@]}"; do
-  # shellcheck disable=SC2086  # the arguments are words
-  out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u WAYLAND_SOCKET -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \
-        "$program" ${case%%|*} 2>"$errors")
-  seen="$?|$out|$(cat "$errors")"
-  printf '%s' "$seen" | grep -Ezxq -- "${case#*|}" ||
-    { echo "FAIL: orunika ${case%%|*}: $seen" >&2; exit 1; }
+  IFS="|" read -r seconds environment arguments _ <<<"$case"
+  # shellcheck disable=SC2086  # the environment and the arguments are words
+  out=$(timeout "$seconds" env -i PATH="$PATH" $environment "$program" $arguments 2>"$work/errors")
+  seen="$?|$out|$(cat "$work/errors")"
+  printf '%s' "$seen" | grep -Ezxq -- "${case#*|*|*|}" ||
+    { echo "FAIL: $environment orunika $arguments: $seen" >&2; exit 1; }
 done
 
-ln -s "$program" "$links/calculator"
+ln -s "$program" "$work/calculator"
 # shellcheck disable=SC2016  # the inner shell expands these, on the X server
 xvfb-run -a env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb bash -c '"$0" & program=$!
-  timeout 120 xdotool search --sync --all --onlyvisible --name --class "^Orunika$"
-  found=$?; kill $program; exit $found' "$links/calculator" ||
+  timeout 120 xdotool search --sync --all --onlyvisible --name --class "^Orunika$" >/dev/null
+  found=$?; kill $program; exit $found' "$work/calculator" ||
   { echo "FAIL: no window titled and classed Orunika on X" >&2; exit 1; }
-echo "program: ${#cases[@]} command lines, and the window on X, as expected"
+echo "program: ${#cases[@]} starts, and the window on X, as expected"

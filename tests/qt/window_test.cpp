@@ -3,18 +3,14 @@
 // scenarios say what it does, reference pictures how it looks; the rest is what neither sees.
 // Throughout, the desktop's theme is unlike the classic one in every colour role and in its font,
 // which the window must not take on.
-#include <QLocalServer>
 #include <QtTest>
 #include <QtWidgets>
 #include <algorithm>
-#include <filesystem>
-#include <iterator>
 #include <memory>
 
 #include "tests/pictures/differing_controls.h"
 #include "tests/scenarios/scenarios.h"
 #include "ui/qt/calculator_window.h"
-#include "ui/qt/display.h"
 #include "ui/qt/program.h"
 
 namespace orunika::ui {
@@ -194,49 +190,6 @@ class WindowTest : public QObject {
       as = as && fu->isUndoAvailable() == undoable;
       if (cursor >= 0 && undoable) fu->undo();
       QVERIFY2(as && (cursor < 0 || !undoable || fu->text() == page + u'4'), what);
-    }
-  }
-
-  // Whether the window can open, which the program decides before Qt starts, for the platforms Qt
-  // would try in turn; nothing of a failed check may stay open for Qt to trip on. Each case sets
-  // its environment on top of none of these; last, as the window needs them no more.
-  void missingDisplayNamesAProblemExactlyWhereNoPlatformCouldOpen() {
-    const QTemporaryDir runtime;
-    QLocalServer compositor;  // taking connections, as a Wayland compositor's socket would
-    QVERIFY(compositor.listen(runtime.filePath(u"wayland-0"_qs)));
-    const QString socket = compositor.fullServerName(), nowhere = runtime.filePath(u"wayland-8"_qs);
-    auto descriptors = [] {
-      return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
-    };
-    for (const auto& [environment, arguments, opens] :
-         {std::tuple{u"QT_QPA_PLATFORM=offscreen"_qs, u""_qs, true},  // needs no server
-          {u"QT_QPA_PLATFORM=xcb;offscreen"_qs, u""_qs, true},        // Qt goes on down the list
-          {u"QT_QPA_PLATFORM=offscreen"_qs, u"-platform xcb -style x"_qs, false},  // it goes first
-          {u""_qs, u"a-file --platform offscreen"_qs, true},         // among other arguments
-          {u"QT_QPA_PLATFORM=offscreen"_qs, u"-platform"_qs, true},  // with nothing after it
-          {u"WAYLAND_DISPLAY="_qs + socket, u""_qs, true},
-          {u"XDG_SESSION_TYPE=wayland XDG_RUNTIME_DIR="_qs + runtime.path(), u""_qs, true},
-          {u"QT_QPA_PLATFORM=wayland WAYLAND_SOCKET=3"_qs, u""_qs, true},  // handed over
-          {u""_qs, u""_qs, false},
-          {u"QT_QPA_PLATFORM=;xcb;"_qs, u""_qs, false},  // an empty name is no platform
-          {u"DISPLAY=:32123"_qs, u""_qs, false},
-          {u"WAYLAND_DISPLAY="_qs + nowhere, u""_qs, false},
-          {u"WAYLAND_DISPLAY=/"_qs + QString(200, u'w'), u""_qs, false},  // too long for a socket
-          {u"XDG_SESSION_TYPE=wayland"_qs, u""_qs, false}}) {             // no runtime folder
-      for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET",
-                               "XDG_SESSION_TYPE", "XDG_RUNTIME_DIR"})
-        qunsetenv(name);
-      for (const QString& setting : environment.split(u' ', Qt::SkipEmptyParts))
-        qputenv(qPrintable(setting.section(u'=', 0, 0)), setting.section(u'=', 1).toUtf8());
-      QByteArrayList texts;
-      std::vector<char*> argv;
-      for (const QString& argument : arguments.split(u' ', Qt::SkipEmptyParts))
-        argv.push_back(texts.emplace_back(argument.toUtf8()).data());
-      const auto before = descriptors();
-      const std::optional<std::string> missing = MissingDisplay(argv);
-      QVERIFY2(!missing == opens && missing != "" && descriptors() == before,
-               qPrintable(environment + u" orunika "_qs + arguments + u": "_qs +
-                          QString::fromStdString(missing.value_or("opens"))));
     }
   }
 };
