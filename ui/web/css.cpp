@@ -1,5 +1,8 @@
 #include "ui/web/css.h"
 
+#include <array>
+#include <cstdio>
+
 namespace orunika::web {
 
 std::string Length(int twips) {
@@ -7,8 +10,9 @@ std::string Length(int twips) {
 }
 
 std::string Colour(design::Rgb rgb) {
-  return "rgb(" + std::to_string(rgb.red) + "," + std::to_string(rgb.green) + "," +
-         std::to_string(rgb.blue) + ")";
+  std::array<char, 8> hex{};
+  std::snprintf(hex.data(), hex.size(), "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
+  return hex.data();
 }
 
 std::u16string FontFamily() {

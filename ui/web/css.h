@@ -20,7 +20,7 @@ static_assert(FontPixels * 72 * 10000 == design::FontTenThousandthsOfAPoint * 96
 // `twips` as a scaled CSS length.
 std::string Length(int twips);
 
-// "rgb(212,208,200)".
+// "#d4d0c8": as CSS, the web app manifest and the theme colour all write it.
 std::string Colour(design::Rgb rgb);
 
 // The design's face first; then the same face by its Latin name, the free IPA one that Debian

@@ -113,15 +113,4 @@ std::u16string FormStyle() {
   return Text(css) + u"\n#m{font-family:" + FontFamily() + u"}";
 }
 
-std::u16string FormColour() {
-  constexpr std::string_view digits = "0123456789abcdef";
-  std::u16string hex = u"#";
-  for (const int channel :
-       {design::MenuColour.red, design::MenuColour.green, design::MenuColour.blue}) {
-    hex += static_cast<char16_t>(digits[channel / 16]);
-    hex += static_cast<char16_t>(digits[channel % 16]);
-  }
-  return hex;
-}
-
 }  // namespace orunika::web

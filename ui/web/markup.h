@@ -18,7 +18,4 @@ std::u16string FormMarkup(const m& form);
 // the form in the form's colour; and on a touch screen, the form scaled to fit.
 std::u16string FormStyle();
 
-// The form's background, "#d4d0c8": the colour of a phone's status bar over the page too.
-std::u16string FormColour();
-
 }  // namespace orunika::web

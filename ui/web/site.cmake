@@ -2,10 +2,11 @@
 # state and one style sheet of the page's rules and the form's, allowed by its hash in the
 # Content-Security-Policy, which allows no other style; the manifest; and the maskable icon, the
 # globe inside the safe zone on the form's colour. The parts come from the page's writer.
-#   cmake -D WRITER=<node and write_page.js> -D SOURCE=<ui/web> -D GLOBE=<globe_32.xpm>
-#         -D SITE=<site folder> -P site.cmake
+#   cmake -D NODE=<node and its options> -D WRITER=<write_page.js> -D SOURCE=<ui/web>
+#         -D GLOBE=<globe_32.xpm> -D SITE=<site folder> -P site.cmake
 foreach(part markup style colour)
-  execute_process(COMMAND ${WRITER} ${part} OUTPUT_VARIABLE ${part} COMMAND_ERROR_IS_FATAL ANY)
+  execute_process(COMMAND ${NODE} ${WRITER} ${part} OUTPUT_VARIABLE ${part}
+                  COMMAND_ERROR_IS_FATAL ANY)
   string(STRIP "${${part}}" ${part})
 endforeach()
 set(MARKUP "${markup}")
@@ -13,26 +14,11 @@ set(COLOUR "${colour}")
 file(READ ${SOURCE}/page.css STYLE)
 string(APPEND STYLE "${style}")
 
-# The style's SHA-256 in base64, as the policy names it: four digits for every three bytes.
-string(SHA256 hex "${STYLE}")
-set(digits "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/")
-set(base64 "")
-foreach(start RANGE 0 63 6)
-  string(SUBSTRING "${hex}" ${start} 6 group)
-  string(LENGTH "${group}" length)
-  math(EXPR bits "0x${group} << (24 - 4 * ${length})")
-  math(EXPR count "(${length} * 4 + 5) / 6")
-  foreach(shift 18 12 6 0)
-    if(count GREATER 0)
-      math(EXPR digit "(${bits} >> ${shift}) & 63")
-      string(SUBSTRING "${digits}" ${digit} 1 character)
-      string(APPEND base64 "${character}")
-      math(EXPR count "${count} - 1")
-    else()
-      string(APPEND base64 "=")
-    endif()
-  endforeach()
-endforeach()
+# The style's SHA-256 in base64, as the policy names it, by Node's own hash.
+file(WRITE style.css "${STYLE}")
+set(hash "require('crypto').createHash('sha256').update(require('fs').readFileSync('style.css'))")
+execute_process(COMMAND ${NODE} -p "${hash}.digest('base64')" OUTPUT_VARIABLE base64
+                OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 set(STYLE_HASH "sha256-${base64}")
 
 configure_file(${SOURCE}/index.html.in ${SITE}/index.html @ONLY)
