@@ -2,9 +2,6 @@
 install(DIRECTORY ${CMAKE_BINARY_DIR}/site/ DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_NAME orunika)
-# CPack would otherwise make the version from the first three numbers only.
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_FILE_NAME orunika-${PROJECT_VERSION}-web)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 include(CPack)

@@ -11,8 +11,4 @@ orunika_add_windows_text(${PROJECT_SOURCE_DIR}/LICENSE LICENSE.txt)
 orunika_add_windows_text(${CMAKE_CURRENT_LIST_DIR}/windows-readme.txt README.txt)
 
 set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_NAME orunika)
-# CPack would otherwise make the version from the first three numbers only.
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_FILE_NAME orunika-${PROJECT_VERSION}-win64)
 include(CPack)
