@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 #include <span>
+#include <tuple>
 
 #include "core/decimal_number.h"
 #include "core/decimal_text.h"
@@ -26,22 +27,16 @@ std::optional<HanClass> HanClassOf(std::u16string_view hanText) {
   return std::nullopt;
 }
 
-// The rows of one seat and han class, fu ascending (the table is kept in that order).
+// The rows of one seat and han class, fu ascending (the table is kept in that order). A classic
+// search: libc++ 13 has no std::ranges one.
 std::span<const PaymentRow> RowsOf(Seat seat, HanClass hanClass) {
-  struct Key {
-    Seat seat;
-    HanClass hanClass;
-    auto operator<=>(const Key&) const = default;
-  };
-  const Key wanted{seat, hanClass};
-  const auto keyOf = [](const PaymentRow& row) { return Key{row.seat, row.hanClass}; };
-  // Classic searches: libc++ 13 has no std::ranges ones.
-  const auto first =
-      std::lower_bound(PaymentTable.begin(), PaymentTable.end(), wanted,
-                       [&](const PaymentRow& row, const Key& key) { return keyOf(row) < key; });
-  return {first, std::upper_bound(
-                     first, PaymentTable.end(), wanted,
-                     [&](const Key& key, const PaymentRow& row) { return key < keyOf(row); })};
+  const PaymentRow wanted{seat, hanClass, AnyFu, 0, {}};
+  const auto [first, last] =
+      std::equal_range(PaymentTable.begin(), PaymentTable.end(), wanted,
+                       [](const PaymentRow& x, const PaymentRow& y) {
+                         return std::tie(x.seat, x.hanClass) < std::tie(y.seat, y.hanClass);
+                       });
+  return {first, last};
 }
 
 // The first row, fu ascending, whose fu is exactly the fu text.

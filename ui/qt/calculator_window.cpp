@@ -51,8 +51,10 @@ class OptionButtonWidget : public QRadioButton {
 
 // A click or an arrow key selects through the model, which clears the partner and raises Click;
 // the model's selection, whoever made it, is what the buttons show.
-QRadioButton* MakeOptionButton(OptionButton& button, QButtonGroup& group, QWidget* parent) {
+QRadioButton* MakeOptionButton(OptionButton& button, const design::ControlDesign& design,
+                               QButtonGroup& group, QWidget* parent) {
   auto* radio = new OptionButtonWidget(ToQString(button.Caption()), parent);
+  radio->setPalette(OptionButtonPalette(design.background));
   group.addButton(radio);
   QObject::connect(radio, &QRadioButton::toggled, radio, [&button](bool checked) {
     if (checked) button.SetValue(true);
@@ -71,6 +73,7 @@ QLabel* MakeLabel(Label& label, const design::ControlDesign& design, QWidget* pa
   auto* text = new QLabel(ToQString(label.Caption()), parent);
   text->setTextFormat(Qt::PlainText);
   text->setAlignment(Horizontal(design.align) | Qt::AlignTop);
+  text->setPalette(PaletteFor(design.background));
   text->setAutoFillBackground(true);
   if (design.border) text->setFrameStyle(QFrame::Box | QFrame::Plain);
   text->setIndent(0);  // a framed QLabel would indent its text by half an "x"
@@ -99,13 +102,12 @@ CalculatorWindow::CalculatorWindow(m& form, QWidget* parent) : QWidget(parent) {
         Overloaded{
             [&](TextBox m::*box) -> QWidget* { return MakeTextBox(form.*box, design, this); },
             [&](OptionButton m::*button) -> QWidget* {
-              return MakeOptionButton(form.*button, *seats, this);
+              return MakeOptionButton(form.*button, design, *seats, this);
             },
             [&](Label m::*label) -> QWidget* { return MakeLabel(form.*label, design, this); }},
         binding.member);
     control->setObjectName(ToQString(binding.Name()));
     control->setGeometry(PixelRect(design));
-    control->setPalette(ControlPalette(*control, design.background));
     control->setToolTip(ToQString(design.toolTip));
     // A screen reader announces the named control by this caption: "ロンアガリ 7700".
     if (caption) caption->setBuddy(control);

@@ -2,9 +2,7 @@
 
 #include <QColor>
 #include <QFontDatabase>
-#include <QLineEdit>
 #include <QPixmap>
-#include <QRadioButton>
 #include <QStringList>
 #include <QStyle>
 #include <QStyleFactory>
@@ -56,35 +54,27 @@ QFont CalculatorFont() {
 }
 
 QPalette PaletteFor(design::Rgb background) {
-  QPalette palette;
-  const QColor black = ToColor(design::Black);
-  const QColor fill = ToColor(background);
-  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-      palette.setColor(group, text, black);
-    }
-    for (QPalette::ColorRole fillRole : {QPalette::Window, QPalette::Base, QPalette::Button}) {
-      palette.setColor(group, fillRole, fill);
-    }
-    palette.setColor(group, QPalette::Light, ToColor(ButtonHighlight));
-    palette.setColor(group, QPalette::Midlight, ToColor(ThreeDLight));
-    palette.setColor(group, QPalette::Dark, ToColor(ButtonShadow));
-    palette.setColor(group, QPalette::Shadow, ToColor(ThreeDDarkShadow));
-  }
+  QPalette palette;  // each colour for every group: active, inactive and disabled alike
+  for (QPalette::ColorRole text : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    palette.setColor(text, ToColor(design::Black));
+  for (QPalette::ColorRole fill : {QPalette::Window, QPalette::Base, QPalette::Button})
+    palette.setColor(fill, ToColor(background));
+  palette.setColor(QPalette::Light, ToColor(ButtonHighlight));
+  palette.setColor(QPalette::Midlight, ToColor(ThreeDLight));
+  palette.setColor(QPalette::Dark, ToColor(ButtonShadow));
+  palette.setColor(QPalette::Shadow, ToColor(ThreeDDarkShadow));
   return palette;
 }
 
-QPalette ControlPalette(const QWidget& control, design::Rgb background) {
+QPalette TextBoxPalette(design::Rgb background) {
   QPalette palette = PaletteFor(background);
-  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    // The Windows style draws a sunken box's inner lit edge in the box's window colour, which is
-    // the classic face colour on Windows, whatever the box's own background.
-    if (qobject_cast<const QLineEdit*>(&control))
-      palette.setColor(group, QPalette::Window, ToColor(ThreeDLight));
-    // It fills an option button's well with the base colour; a disabled well keeps the form's.
-    if (qobject_cast<const QRadioButton*>(&control) && group != QPalette::Disabled)
-      palette.setColor(group, QPalette::Base, ToColor(WindowWhite));
-  }
+  palette.setColor(QPalette::Window, ToColor(ThreeDLight));
+  return palette;
+}
+
+QPalette OptionButtonPalette(design::Rgb background) {
+  QPalette palette = PaletteFor(background);
+  palette.setColor(QPalette::Base, ToColor(WindowWhite));
   return palette;
 }
 

@@ -46,9 +46,13 @@ QFont CalculatorFont();
 // whatever the desktop's colour scheme.
 QPalette PaletteFor(design::Rgb background);
 
-// PaletteFor a control, and what the Windows style draws with besides, as the classic scheme
-// draws it: a text box's inner edge in the face colour, an option button's well in white.
-QPalette ControlPalette(const QWidget& control, design::Rgb background);
+// PaletteFor a text box, and the Windows style's inner lit edge of a sunken box, which it draws in
+// the window colour: the classic face colour on Windows, whatever the box's own background.
+QPalette TextBoxPalette(design::Rgb background);
+
+// PaletteFor an option button, whose well the Windows style fills with the base colour: the
+// classic window colour, white, whatever the form's colour.
+QPalette OptionButtonPalette(design::Rgb background);
 
 // Draws the window and the controls it holds now with Qt's Windows style, as the Windows program
 // looks: sunken boxes, classic option buttons, a dotted focus rectangle. A widget's style reaches

@@ -75,6 +75,7 @@ QLineEdit* MakeTextBox(TextBox& box, const design::ControlDesign& design, QWidge
   edit->setMaxLength(std::numeric_limits<int>::max());
   edit->setAlignment(Horizontal(design.align) | Qt::AlignVCenter);
   edit->setFrame(design.border);
+  edit->setPalette(TextBoxPalette(design.background));
   edit->setValidator(new FirstLineOnly(edit));
   QObject::connect(edit, &QLineEdit::textChanged, edit,
                    [&box](const QString& text) { box.SetText(text.toStdU16String()); });
