@@ -1,7 +1,7 @@
 // Feeds the form every text a user could type or paste, through the same path as typing: the han
-// and fu boxes, then both seats. The payments themselves are checked by the core's and the form's
-// tests; this run is for what only the sanitizers see, a read past an end or undefined behaviour,
-// on inputs no table of cases lists.
+// and fu boxes, then both seats. The payments themselves are checked by the core's tests and the
+// scenarios every drawing plays; this run is for what only the sanitizers see, a read past an end
+// or undefined behaviour, on inputs no table of cases lists.
 //
 // Input: byte 0 bit 1 picks UTF-16LE pairs, which reach every code unit, over one byte per unit,
 // which keeps typed-looking texts easy to reach and the seeds readable (bit 0 is the seat the

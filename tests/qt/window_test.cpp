@@ -11,6 +11,7 @@
 #include "tests/pictures/differing_controls.h"
 #include "tests/scenarios/scenarios.h"
 #include "ui/qt/calculator_window.h"
+#include "ui/qt/look.h"
 #include "ui/qt/program.h"
 
 namespace orunika::ui {
@@ -129,19 +130,16 @@ class WindowTest : public QObject {
   // with each control ("ロンアガリ 7700"); the icon's two sizes, which a picture that failed to
   // load would lack; and Qt's own texts, such as the context menu's, in Japanese.
   void showsWhatNoPictureDoes() {
-    for (auto [name, tip] : {std::pair{"a", u"飜数を入力します。(例:3飜の場合→3)"},
-                             {"b", u"符を入力します。(例:25符(七対子)の場合→25)"},
-                             {"c", u""},
-                             {"d", u"表示形式は(子.親)です"}})
-      QCOMPARE(Control(name)->toolTip(), QString::fromUtf16(tip));
+    for (const design::ControlDesign& c : design::Controls) {
+      QCOMPARE(Control(c.name)->toolTip(), ToQString(c.toolTip));
+      if (c.labels.empty()) continue;
+      const auto labelledBy =
+          QAccessible::queryAccessibleInterface(Control(c.labels))->relations(QAccessible::Label);
+      QVERIFY2(labelledBy.size() == 1 && labelledBy[0].first->object() == Control(c.name),
+               c.name.data());
+    }
     QCOMPARE(QToolTip::palette().color(QPalette::ToolTipBase), QColor(255, 255, 225));
     QCOMPARE(QToolTip::palette().color(QPalette::ToolTipText), QColor(Qt::black));
-    for (auto [caption, named] :
-         {std::pair{"Label1", "a"}, {"Label2", "b"}, {"e", "c"}, {"f", "d"}}) {
-      const auto labelledBy =
-          QAccessible::queryAccessibleInterface(Control(named))->relations(QAccessible::Label);
-      QVERIFY2(labelledBy.size() == 1 && labelledBy[0].first->object() == Control(caption), named);
-    }
     const QList<QSize> sizes = window_->windowIcon().availableSizes();
     QVERIFY(sizes.contains(QSize(32, 32)) && sizes.contains(QSize(16, 16)));
     const std::unique_ptr<QMenu> menu(Focus("a")->createStandardContextMenu());

@@ -1,18 +1,16 @@
-// The scenarios every drawing of the form runs (scenarios.json), and the loop that plays them on
-// a drawing's driver. A driver performs each step with its toolkit's real key and mouse events and
-// reads back what the user sees; the loop compares that with the step's "then" and returns every
-// difference, so that each test framework reports them its own way.
+// The scenarios every drawing of the form runs (scenarios.json, read as the test runs), and the
+// loop that plays them on a drawing's driver. A driver performs each step with its toolkit's real
+// key and mouse events and reads back what the user sees; the loop compares that with the step's
+// "then" and returns every difference, so that each test framework reports them its own way.
 #pragma once
 
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orunika::scenarios {
-
-// scenarios.json as it was when the test was built: Wine sees no Linux paths to read it from.
-extern const char Json[];
 
 // A driver of one drawing: every text is UTF-8, every control is named as on the form.
 //   void Start();                                  a newly shown window, as the program starts
@@ -24,7 +22,7 @@ extern const char Json[];
 template <typename Driver>
 std::vector<std::string> Play(Driver& driver) {
   std::vector<std::string> differences;
-  const nlohmann::json all = nlohmann::json::parse(Json);
+  const nlohmann::json all = nlohmann::json::parse(std::ifstream(ORUNIKA_SCENARIOS));
   for (const nlohmann::json& scenario : all.at("scenarios")) {
     driver.Start();
     int number = 0;

@@ -37,13 +37,6 @@ std::wstring Wide(std::string_view utf8) {
   return wide;
 }
 
-std::string Utf8(std::wstring_view wide) {
-  std::string utf8(wide.size() * 3, '\0');
-  utf8.resize(WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide.size(), utf8.data(), utf8.size(),
-                                  nullptr, nullptr));
-  return utf8;
-}
-
 // The window newly made and shown in the foreground, driven as the scenarios ask
 // (tests/scenarios/scenarios.h): real keys and mouse clicks, pastes through the clipboard,
 // all pumped through the program's own message delivery.
@@ -107,11 +100,16 @@ class Driver {
     Keys(VK_CONTROL, 'V');
   }
 
-  // The mouse to the middle of the control, its left button down and up.
-  void Click(std::string_view control) {
+  // The mouse to the middle of the control.
+  void Hover(std::string_view control) {
     RECT place;
     GetWindowRect(Control(control), &place);
     SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+  }
+
+  // The mouse to the middle of the control, its left button down and up.
+  void Click(std::string_view control) {
+    Hover(control);
     mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
     mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
     Pump();
@@ -126,7 +124,10 @@ class Driver {
       return focused ? std::string(focused->Name()) : "";
     std::wstring text(GetWindowTextLengthW(Control(what)) + 1, L'\0');
     text.resize(GetWindowTextW(Control(what), text.data(), text.size()));
-    return Utf8(text);
+    std::string utf8(text.size() * 3, '\0');
+    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, text.data(), text.size(), utf8.data(), utf8.size(),
+                                    nullptr, nullptr));
+    return utf8;
   }
 
  private:
@@ -171,9 +172,7 @@ TEST(Window, ShowsItsFrameClassCaptionsTooltipsAndKeyboardAsDesigned) {
     EXPECT_EQ(FromWide(text), c.toolTip) << c.name;
   }
   // A tooltip shows after the mouse rests, on its own timer, which the program's loop dispatches.
-  RECT box;
-  GetWindowRect(window.Control("a"), &box);
-  SetCursorPos(box.left + 5, box.top + 5);
+  window.Hover("a");
   for (int wait = 0; wait < 250 && !IsWindowVisible(tips); ++wait, Sleep(20)) window.Pump();
   EXPECT_TRUE(IsWindowVisible(tips));
   window.Paste("b", std::string(30001, '1'));
@@ -219,8 +218,9 @@ TEST(Window, ShowsItsFrameClassCaptionsTooltipsAndKeyboardAsDesigned) {
 // checked and the keyboard is in the han box. GetDlgItemTextW asks by WM_GETTEXT, which reaches a
 // control of another process, as GetWindowTextW does not.
 TEST(Program, StartsReadyAndEndsWithStatusZero) {
-  const auto started =
-      reinterpret_cast<HANDLE>(_wspawnl(_P_NOWAIT, L"orunika.exe", L"orunika.exe", nullptr));
+  const intptr_t spawned = _wspawnl(_P_NOWAIT, L"orunika.exe", L"orunika.exe", nullptr);
+  ASSERT_NE(spawned, -1) << "orunika.exe did not start";  // -1 as a HANDLE would be this process
+  const auto started = reinterpret_cast<HANDLE>(spawned);
   WaitForInputIdle(started, 30000);  // until it waits for its first message
   const HWND window = FindWindowW(L"Orunika", nullptr);
   wchar_t c[16]{}, d[16]{};
@@ -245,7 +245,7 @@ constexpr CLSID Png{0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0
 
 // Compares the client area as the screen shows it, with the keyboard on 親 so that no caret
 // blinks, with pictures/NAME-DPI.png, or writes it there. Leaves NAME-DPI.difference.png in the
-// build folder, the window faded and red where it differs, and names the controls that differ.
+// build folder, red where it differs, and names the controls that differ.
 void ExpectLooksLike(Driver& window, const wchar_t* picture, bool remake) {
   SetFocus(window.Control("g"));
   window.Pump();
@@ -253,33 +253,27 @@ void ExpectLooksLike(Driver& window, const wchar_t* picture, bool remake) {
   const std::wstring file = picture + (L"-" + std::to_wstring(dpi));
   RECT client;
   GetClientRect(window.Handle(), &client);
-  Gdiplus::Bitmap actual(client.right, client.bottom, PixelFormat32bppRGB);
-  Gdiplus::Graphics copy(&actual);  // in one copy: Wine's PrintWindow leaves the controls out
+  Gdiplus::Bitmap seen(client.right, client.bottom, PixelFormat32bppRGB);
+  Gdiplus::Graphics copy(&seen);  // in one copy: Wine's PrintWindow leaves the controls out
   HDC to = copy.GetHDC(), from = GetDC(window.Handle());
   BitBlt(to, 0, 0, client.right, client.bottom, from, 0, 0, SRCCOPY);
   ReleaseDC(window.Handle(), from);
   copy.ReleaseHDC(to);
   const std::wstring reference = L"" ORUNIKA_PICTURES "/" + file + L".png";
-  if (remake) return void(actual.Save(reference.c_str(), &Png, nullptr));
+  if (remake) return void(seen.Save(reference.c_str(), &Png, nullptr));
   Gdiplus::Bitmap expected(reference.c_str());
-  ASSERT_EQ(expected.GetWidth() << 16 | expected.GetHeight(),
-            actual.GetWidth() << 16 | client.bottom)
+  ASSERT_EQ(expected.GetWidth() << 16 | expected.GetHeight(), seen.GetWidth() << 16 | client.bottom)
       << file << ": no reference picture of this size";
-  Gdiplus::BitmapData seen, meant;
-  actual.LockBits(nullptr, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeWrite,
-                  PixelFormat32bppRGB, &seen);
-  expected.LockBits(nullptr, Gdiplus::ImageLockModeRead, PixelFormat32bppRGB, &meant);
   const std::string differing =
       pictures::DifferingControls(dpi, client.right, client.bottom, [&](int x, int y) {
-        DWORD& pixel = static_cast<DWORD*>(seen.Scan0)[y * seen.Stride / 4 + x];
-        const bool differs =
-            (pixel ^ static_cast<DWORD*>(meant.Scan0)[y * meant.Stride / 4 + x]) & 0xFFFFFF;
-        pixel = differs ? 0xFF0000 : (pixel >> 2 & 0x3F3F3F) + 0xC0C0C0;
+        Gdiplus::Color shown, meant;
+        seen.GetPixel(x, y, &shown);
+        expected.GetPixel(x, y, &meant);
+        const bool differs = ((shown.GetValue() ^ meant.GetValue()) & 0xFFFFFF) != 0;
+        if (differs) seen.SetPixel(x, y, Gdiplus::Color(255, 0, 0));
         return differs;
       });
-  actual.UnlockBits(&seen);
-  expected.UnlockBits(&meant);
-  actual.Save((L"" ORUNIKA_BUILD "/" + file + L".difference.png").c_str(), &Png, nullptr);
+  seen.Save((L"" ORUNIKA_BUILD "/" + file + L".difference.png").c_str(), &Png, nullptr);
   EXPECT_EQ(differing, "") << file << " differs in these controls; see its .difference.png";
 }
 
