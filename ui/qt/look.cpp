@@ -30,7 +30,7 @@ constexpr design::Rgb WindowWhite{255, 255, 255};
 // Only an installed family goes into the font: Qt looks up fallbacks, script by script, for every
 // family it is given, which would cost start-up time for names that are not there.
 QStringList GothicFamilies() {
-  const QStringList wanted{ToQString(design::FontFace), u"MS PGothic"_qs, u"IPAPGothic"_qs};
+  QStringList wanted{ToQString(design::FontFace), u"MS PGothic"_qs, u"IPAPGothic"_qs};
   const QStringList installed = QFontDatabase::families();
   for (const QString& family : wanted) {
     if (installed.contains(family, Qt::CaseInsensitive)) return {family};
