@@ -138,7 +138,9 @@ def engine(name):
             options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
             with webdriver.Chrome(service=Service("/usr/bin/chromedriver"),
                                   options=options) as driver:
-                yield Selenium(driver, lambda: [e["message"] for e in driver.get_log("browser")])
+                said = []  # Chromium hands each entry over once
+                yield Selenium(driver, lambda: said.extend(
+                    e["message"] for e in driver.get_log("browser")) or said)
         elif name == "webkit":
             # The console reaches only the browser's standard output, which this wrapper keeps.
             log, wrapper = pathlib.Path(profile, "console"), pathlib.Path(profile, "MiniBrowser")
@@ -170,9 +172,12 @@ def engine(name):
 
 
 def wait(browser, condition, what, seconds=60):
-    """condition(browser)'s first true value, asked every 20 ms."""
+    """condition(browser)'s first true value, asked every 20 ms. The page's console must stay
+    empty: a page that says anything meanwhile, such as a program that stopped, fails at once."""
     end = time.monotonic() + seconds
     while not (value := condition(browser)):
+        if said := browser.console():
+            raise AssertionError(f"waiting for {what}, the page said: {said}")
         if time.monotonic() > end:
             raise TimeoutError(f"waited {seconds} s for {what}")
         time.sleep(0.02)
