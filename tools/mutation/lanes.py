@@ -139,7 +139,7 @@ def baseline(lanes, labels, pool, tests):
             raise SystemExit(f"mutation-check: failing before any fault in {build.folder}: "
                              f"{', '.join(c for c, ok in cases.items() if not ok) or failed}")
         # Generous: the limits are for a fault that loops for ever, not for a busy machine.
-        build.timeout = int(max(30, 10 * max(build.times.values(), default=0)))
+        build.timeout = int(max(10, 10 * max(build.times.values(), default=0)))
         build.wall = int(max(60, 5 * build.seconds))
     for lane in lanes:
         lane.baseline = {b.name: b.fingerprints(b.plan(labels)[1]) for b in lane.builds}
@@ -192,6 +192,7 @@ def judge_all(chosen, tests, on_verdict, count, work):
     except KeyboardInterrupt:
         interrupted = True
         stop.set()
+        pool.shutdown(wait=False, cancel_futures=True)
         while any(t.is_alive() for t in pool._threads):  # ends what the copies run
             for group in list(LIVE):
                 with contextlib.suppress(ProcessLookupError):
