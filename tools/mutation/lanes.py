@@ -131,20 +131,25 @@ class Lane:
 
 
 def baseline(lanes, labels, pool, tests):
-    """Runs the unchanged tests in every copy, times them, keeps the hashes of what they run, and
-    takes each test's files and cases from the first copy."""
-    runs = [(b, pool.submit(b.run_tests, labels)) for lane in lanes for b in lane.builds]
-    for build, (cases, failed) in ((b, run.result()) for b, run in runs):
+    """Runs the unchanged tests in every copy, one copy at a time so that they are timed as a
+    fault's tests run, times them, keeps the hashes of what they run, and takes each test's files
+    and cases from the first copy."""
+    runs = []
+    for lane in lanes:
+        runs += [(b, run.result()) for b, run in [(b, pool.submit(b.run_tests, labels))
+                                                   for b in lane.builds]]
+    for build, (cases, failed) in runs:
         if failed:
             raise SystemExit(f"mutation-check: failing before any fault in {build.folder}: "
                              f"{', '.join(c for c, ok in cases.items() if not ok) or failed}")
-        # Generous: the limits are for a fault that loops for ever, not for a busy machine.
-        build.timeout = int(max(10, 10 * max(build.times.values(), default=0)))
-        build.wall = int(max(60, 5 * build.seconds))
+    for build, _ in runs:  # generous: the limits are for a fault that loops for ever
+        first = next(b for b, _ in runs if b.name == build.name)
+        build.timeout = int(max(10, 5 * max(first.times.values(), default=0)))
+        build.wall = int(max(60, 5 * first.seconds))
     for lane in lanes:
         lane.baseline = {b.name: b.fingerprints(b.plan(labels)[1]) for b in lane.builds}
     taken = {}
-    for build, (cases, _) in ((b, run.result()) for b, run in runs[:len(lanes[0].builds)]):
+    for build, (cases, _) in runs[:len(lanes[0].builds)]:
         for test in build.plan(labels)[0]:
             labelled = next((p["value"] for p in test.get("properties", [])
                              if p["name"] == "LABELS"), [])
