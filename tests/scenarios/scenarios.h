@@ -7,7 +7,6 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace orunika::scenarios {
