@@ -21,7 +21,8 @@ PROGRAM = ("core/", "form/", "ui/")  # where faults are made; a test's files are
 # to the same bytes.
 DEBUG = ["-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS_DEBUG=-O0",
          "-DCMAKE_CXX_FLAGS=-D_GLIBCXX_ASSERTIONS", "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"]
-BUILDS = {"linux": ["-G", "Ninja", *DEBUG],
+# Clang compiles the Linux window's Qt-laden files faster than GCC does.
+BUILDS = {"linux": ["-G", "Ninja", "-DCMAKE_CXX_COMPILER=clang++-14", *DEBUG],
           "windows": ["--preset", "windows", *DEBUG,
                       "-DCMAKE_EXE_LINKER_FLAGS_DEBUG=-Wl,--no-insert-timestamp"],
           "web": ["--preset", "web", *DEBUG,
