@@ -6,10 +6,7 @@
 set -euo pipefail
 dist=$1 version=$2
 deb=$dist/orunika_${version}_$(dpkg --print-architecture).deb
-if [ ! -f "$deb" ]; then
-  echo "SKIP: no $deb: tools/release makes it" >&2
-  exit 77
-fi
+[ -f "$deb" ] || { echo "SKIP: no $deb: tools/release makes it" >&2; exit 77; }
 lintian --fail-on error,warning "$deb"
 
 if [ "$(id -u)" -ne 0 ]; then
